@@ -1,0 +1,15 @@
+// What the window procedures of Fontsmith share with its start-up.
+#pragma once
+#include <windows.h>
+
+extern HINSTANCE g_hInst;
+
+extern const char kMainClassName[];    // also the main window's title
+extern const char kEditorClassName[];  // also each editor window's title
+
+LRESULT CALLBACK MainWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+LRESULT CALLBACK EditorWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+INT_PTR CALLBACK AboutDlgProc(HWND hdlg, UINT msg, WPARAM wParam, LPARAM lParam);
+
+// The WM_PAINT handling of the main window.
+void PaintMainWindow(HWND hwnd);

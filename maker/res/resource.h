@@ -1,0 +1,13 @@
+// Command and control ids of Fontsmith's resources.
+#pragma once
+
+#define IDM_SCREENFONT 100
+#define IDM_PRINTERFONT 101
+#define IDM_ABOUT 102
+#define IDM_EXIT 103
+#define IDM_SAMPLECODE 104
+#define IDM_HELP 106
+#define IDC_CREATE 107
+
+#define IDC_ABOUT_TITLE 1000
+#define IDC_ABOUT_SUBTITLE 1001
