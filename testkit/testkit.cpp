@@ -1,0 +1,279 @@
+#include "testkit.h"
+
+namespace testkit {
+
+std::string ToCp932(const std::wstring& text) {
+  if (text.empty()) return std::string();
+  int n = WideCharToMultiByte(932, 0, text.data(), (int)text.size(), nullptr, 0, nullptr, nullptr);
+  std::string out(n, '\0');
+  WideCharToMultiByte(932, 0, text.data(), (int)text.size(), &out[0], n, nullptr, nullptr);
+  return out;
+}
+
+std::wstring FromCp932(const std::string& text) {
+  if (text.empty()) return std::wstring();
+  int n = MultiByteToWideChar(932, 0, text.data(), (int)text.size(), nullptr, 0);
+  std::wstring out(n, L'\0');
+  MultiByteToWideChar(932, 0, text.data(), (int)text.size(), &out[0], n);
+  return out;
+}
+
+void Sleep(DWORD ms) { ::Sleep(ms); }
+
+Program::~Program() {
+  if (pi.hProcess) {
+    if (Running()) Kill();
+    CloseHandle(pi.hProcess);
+    CloseHandle(pi.hThread);
+  }
+}
+
+bool Program::Running() const {
+  return pi.hProcess && WaitForSingleObject(pi.hProcess, 0) == WAIT_TIMEOUT;
+}
+
+bool Program::WaitForExit(DWORD timeoutMs, DWORD* exitCode) {
+  if (WaitForSingleObject(pi.hProcess, timeoutMs) != WAIT_OBJECT_0) return false;
+  if (exitCode) GetExitCodeProcess(pi.hProcess, exitCode);
+  return true;
+}
+
+void Program::Kill() {
+  TerminateProcess(pi.hProcess, 1);
+  WaitForSingleObject(pi.hProcess, 5000);
+}
+
+bool Start(Program& program, const std::string& exePath, const std::string& workDir) {
+  std::wstring cmd = L"\"" + FromCp932(exePath) + L"\"";
+  std::wstring dir = FromCp932(workDir);
+  STARTUPINFOW si{};
+  si.cb = sizeof si;
+  if (!CreateProcessW(nullptr, &cmd[0], nullptr, nullptr, FALSE, 0, nullptr,
+                      dir.empty() ? nullptr : dir.c_str(), &si, &program.pi))
+    return false;
+  WaitForInputIdle(program.pi.hProcess, 10000);
+  return true;
+}
+
+std::string ClassName(HWND hwnd) {
+  wchar_t buf[256] = L"";
+  GetClassNameW(hwnd, buf, 256);
+  return ToCp932(buf);
+}
+
+std::string Text(HWND hwnd) {
+  DWORD_PTR len = 0;
+  SendMessageTimeoutW(hwnd, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 5000, &len);
+  std::wstring buf(len + 1, L'\0');
+  DWORD_PTR got = 0;
+  SendMessageTimeoutW(hwnd, WM_GETTEXT, len + 1, (LPARAM)&buf[0], SMTO_ABORTIFHUNG, 5000, &got);
+  buf.resize(got);
+  return ToCp932(buf);
+}
+
+namespace {
+struct TopSearch {
+  DWORD pid;
+  std::string className;
+  std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectTop(HWND hwnd, LPARAM lp) {
+  auto* s = reinterpret_cast<TopSearch*>(lp);
+  DWORD pid = 0;
+  GetWindowThreadProcessId(hwnd, &pid);
+  if (pid == s->pid && (s->className.empty() || ClassName(hwnd) == s->className))
+    s->found.push_back(hwnd);
+  return TRUE;
+}
+
+struct ChildSearch {
+  HWND parent;
+  std::string className;
+  std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectChild(HWND hwnd, LPARAM lp) {
+  auto* s = reinterpret_cast<ChildSearch*>(lp);
+  if (GetParent(hwnd) == s->parent &&
+      (s->className.empty() || ClassName(hwnd) == s->className))
+    s->found.push_back(hwnd);
+  return TRUE;
+}
+}  // namespace
+
+std::vector<HWND> TopWindows(DWORD pid, const std::string& className) {
+  TopSearch s{pid, className, {}};
+  EnumWindows(CollectTop, (LPARAM)&s);
+  return s.found;
+}
+
+HWND WaitForWindow(DWORD pid, const std::string& className, const std::string& title,
+                   DWORD timeoutMs) {
+  DWORD start = GetTickCount();
+  do {
+    for (HWND h : TopWindows(pid, className))
+      if (IsWindowVisible(h) && (title.empty() || Text(h) == title)) return h;
+    ::Sleep(50);
+  } while (GetTickCount() - start < timeoutMs);
+  return nullptr;
+}
+
+bool WaitForWindowGone(HWND hwnd, DWORD timeoutMs) {
+  DWORD start = GetTickCount();
+  while (IsWindow(hwnd)) {
+    if (GetTickCount() - start >= timeoutMs) return false;
+    ::Sleep(50);
+  }
+  return true;
+}
+
+// Direct children only.
+std::vector<HWND> Children(HWND parent, const std::string& className) {
+  ChildSearch s{parent, className, {}};
+  EnumChildWindows(parent, CollectChild, (LPARAM)&s);
+  return s.found;
+}
+
+std::string ComboItem(HWND combo, int index) {
+  DWORD_PTR len = 0;
+  SendMessageTimeoutW(combo, CB_GETLBTEXTLEN, index, 0, SMTO_ABORTIFHUNG, 5000, &len);
+  if ((LONG_PTR)len < 0) return std::string();
+  std::wstring buf(len + 1, L'\0');
+  DWORD_PTR got = 0;
+  SendMessageTimeoutW(combo, CB_GETLBTEXT, index, (LPARAM)&buf[0], SMTO_ABORTIFHUNG, 5000, &got);
+  buf.resize((LONG_PTR)got < 0 ? 0 : got);
+  return ToCp932(buf);
+}
+
+int ComboCount(HWND combo) { return (int)SendMessageW(combo, CB_GETCOUNT, 0, 0); }
+int ComboSelection(HWND combo) { return (int)SendMessageW(combo, CB_GETCURSEL, 0, 0); }
+
+RECT WindowRect(HWND hwnd) {
+  RECT r{};
+  GetWindowRect(hwnd, &r);
+  return r;
+}
+
+RECT ClientRectOnScreen(HWND hwnd) {
+  RECT r{};
+  GetClientRect(hwnd, &r);
+  MapWindowPoints(hwnd, nullptr, (POINT*)&r, 2);
+  return r;
+}
+
+RECT ChildRectInParent(HWND child) {
+  RECT r = WindowRect(child);
+  MapWindowPoints(nullptr, GetParent(child), (POINT*)&r, 2);
+  return r;
+}
+
+static std::string MenuItemText(HMENU menu, int pos) {
+  wchar_t buf[256] = L"";
+  MENUITEMINFOW mii{};
+  mii.cbSize = sizeof mii;
+  mii.fMask = MIIM_FTYPE | MIIM_STRING;
+  mii.dwTypeData = buf;
+  mii.cch = 256;
+  GetMenuItemInfoW(menu, pos, TRUE, &mii);
+  if (mii.fType & MFT_SEPARATOR) return "-";
+  return ToCp932(buf);
+}
+
+std::vector<std::vector<std::string>> MenuTexts(HWND hwnd) {
+  std::vector<std::vector<std::string>> out;
+  HMENU bar = GetMenu(hwnd);
+  for (int i = 0; bar && i < GetMenuItemCount(bar); ++i) {
+    std::vector<std::string> popup{MenuItemText(bar, i)};
+    HMENU sub = GetSubMenu(bar, i);
+    for (int j = 0; sub && j < GetMenuItemCount(sub); ++j) popup.push_back(MenuItemText(sub, j));
+    out.push_back(popup);
+  }
+  return out;
+}
+
+void PostCommand(HWND hwnd, int id) { PostMessageW(hwnd, WM_COMMAND, MAKEWPARAM(id, 0), 0); }
+
+MessageBoxInfo WaitForMessageBox(DWORD pid, DWORD timeoutMs) {
+  DWORD start = GetTickCount();
+  do {
+    for (HWND h : TopWindows(pid, "#32770")) {
+      if (!IsWindowVisible(h)) continue;
+      HWND ok = GetDlgItem(h, IDOK);
+      std::string text;
+      for (HWND c : Children(h, "Static"))
+        if (GetDlgCtrlID(c) == 0xFFFF || !Text(c).empty()) text = Text(c);
+      if (ok && ClassName(ok) == "Button" && !text.empty() && Children(h, "Edit").empty())
+        return MessageBoxInfo{h, Text(h), text};
+    }
+    ::Sleep(50);
+  } while (GetTickCount() - start < timeoutMs);
+  return MessageBoxInfo{};
+}
+
+void PressButton(HWND dialog, int id) {
+  PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), (LPARAM)GetDlgItem(dialog, id));
+}
+
+std::vector<unsigned> CaptureScreen(const RECT& rect) {
+  int w = rect.right - rect.left, h = rect.bottom - rect.top;
+  std::vector<unsigned> pixels((size_t)w * h);
+  HDC screen = GetDC(nullptr);
+  HDC mem = CreateCompatibleDC(screen);
+  BITMAPINFO bi{};
+  bi.bmiHeader.biSize = sizeof bi.bmiHeader;
+  bi.bmiHeader.biWidth = w;
+  bi.bmiHeader.biHeight = -h;
+  bi.bmiHeader.biPlanes = 1;
+  bi.bmiHeader.biBitCount = 32;
+  void* bits = nullptr;
+  HBITMAP bmp = CreateDIBSection(mem, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ old = SelectObject(mem, bmp);
+  BitBlt(mem, 0, 0, w, h, screen, rect.left, rect.top, SRCCOPY);
+  GdiFlush();
+  const unsigned* src = static_cast<const unsigned*>(bits);
+  for (size_t i = 0; i < pixels.size(); ++i) pixels[i] = src[i] & 0xFFFFFF;
+  SelectObject(mem, old);
+  DeleteObject(bmp);
+  DeleteDC(mem);
+  ReleaseDC(nullptr, screen);
+  return pixels;
+}
+
+void BringToFront(HWND hwnd) {
+  SetForegroundWindow(hwnd);
+  SetWindowPos(hwnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  ::Sleep(500);
+}
+
+static const wchar_t kWindowsKey[] = L"Software\\Microsoft\\Windows NT\\CurrentVersion\\Windows";
+
+bool GetDefaultPrinterValue(std::string* value) {
+  wchar_t buf[512] = L"";
+  DWORD size = sizeof buf;
+  if (RegGetValueW(HKEY_CURRENT_USER, kWindowsKey, L"Device", RRF_RT_REG_SZ, nullptr, buf, &size) !=
+      ERROR_SUCCESS)
+    return false;
+  *value = ToCp932(buf);
+  return true;
+}
+
+void SetDefaultPrinterValue(const std::string& value) {
+  std::wstring w = FromCp932(value);
+  RegSetKeyValueW(HKEY_CURRENT_USER, kWindowsKey, L"Device", REG_SZ, w.c_str(),
+                  (DWORD)((w.size() + 1) * sizeof(wchar_t)));
+}
+
+void DeleteDefaultPrinterValue() { RegDeleteKeyValueW(HKEY_CURRENT_USER, kWindowsKey, L"Device"); }
+
+PrinterValueGuard::PrinterValueGuard() : had_(GetDefaultPrinterValue(&value_)) {}
+
+PrinterValueGuard::~PrinterValueGuard() {
+  if (had_)
+    SetDefaultPrinterValue(value_);
+  else
+    DeleteDefaultPrinterValue();
+}
+
+}  // namespace testkit

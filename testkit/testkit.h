@@ -1,0 +1,90 @@
+// Helpers for tests that drive the real programs from another process under
+// Wine: start them, find their windows, read texts and rectangles, answer
+// message boxes, capture pixels and switch the default printer.
+#pragma once
+#include <windows.h>
+#include <string>
+#include <vector>
+
+namespace testkit {
+
+// Code page 932 <-> UTF-16 (texts are read wide across processes, because Wine
+// answers some ANSI requests from another process with one character only).
+std::string ToCp932(const std::wstring& text);
+std::wstring FromCp932(const std::string& text);
+
+struct Program {
+  PROCESS_INFORMATION pi{};
+  ~Program();
+  DWORD Pid() const { return pi.dwProcessId; }
+  bool Running() const;
+  // Waits for the process to end; false on timeout. exitCode may be null.
+  bool WaitForExit(DWORD timeoutMs, DWORD* exitCode = nullptr);
+  void Kill();
+};
+
+// Starts an executable (Windows path); workDir empty means the test's own
+// current directory.
+bool Start(Program& program, const std::string& exePath, const std::string& workDir = "");
+
+// Top-level windows of a process; class and title filters are CP932 texts,
+// empty matches any.  Waits up to timeoutMs for a visible match.
+HWND WaitForWindow(DWORD pid, const std::string& className, const std::string& title,
+                   DWORD timeoutMs = 10000);
+std::vector<HWND> TopWindows(DWORD pid, const std::string& className = "");
+// Waits until the window is gone.
+bool WaitForWindowGone(HWND hwnd, DWORD timeoutMs = 10000);
+
+std::string ClassName(HWND hwnd);
+std::string Text(HWND hwnd);
+std::vector<HWND> Children(HWND parent, const std::string& className = "");
+std::string ComboItem(HWND combo, int index);
+int ComboCount(HWND combo);
+int ComboSelection(HWND combo);
+
+// Rectangles: window rectangle on screen, client rectangle on screen, and a
+// child's window rectangle in its parent's client coordinates.
+RECT WindowRect(HWND hwnd);
+RECT ClientRectOnScreen(HWND hwnd);
+RECT ChildRectInParent(HWND child);
+
+// Menu bar texts: each popup's title followed by its item texts
+// (separators as "-").
+std::vector<std::vector<std::string>> MenuTexts(HWND hwnd);
+
+// Sends WM_COMMAND without waiting (the handler may run a modal loop).
+void PostCommand(HWND hwnd, int id);
+
+struct MessageBoxInfo {
+  HWND hwnd = nullptr;
+  std::string caption;
+  std::string text;
+};
+// Waits for a message box (dialog class "#32770" with a static text and an OK
+// button) of the process; empty hwnd on timeout.
+MessageBoxInfo WaitForMessageBox(DWORD pid, DWORD timeoutMs = 10000);
+// Closes a message box or dialog with its OK/Cancel button id.
+void PressButton(HWND dialog, int id);
+
+// Pixels of a screen rectangle as 0x00RRGGBB, row by row.
+std::vector<unsigned> CaptureScreen(const RECT& rect);
+// Brings a window to the front and lets it repaint before a capture.
+void BringToFront(HWND hwnd);
+
+// The profile value that names the default printer.
+bool GetDefaultPrinterValue(std::string* value);
+void SetDefaultPrinterValue(const std::string& value);
+void DeleteDefaultPrinterValue();
+// Restores the value as it was when constructed.
+class PrinterValueGuard {
+ public:
+  PrinterValueGuard();
+  ~PrinterValueGuard();
+ private:
+  bool had_;
+  std::string value_;
+};
+
+void Sleep(DWORD ms);
+
+}  // namespace testkit
