@@ -1,0 +1,48 @@
+#include "AboutDlg.h"
+
+#include "res/resource.h"
+
+#include <shellapi.h>
+
+const char kHomePageAddress[] = "https://fontloupe.example.org/";
+
+BEGIN_MESSAGE_MAP(CAboutDlg, CDialog)
+    ON_BN_CLICKED(IDC_HOMEPAGE_BUTTON, OnHomePage)
+END_MESSAGE_MAP()
+
+CAboutDlg::CAboutDlg() : CDialog(IDD_ABOUTBOX), m_hTitleFont(nullptr) {}
+
+// The title label is destroyed with the box before this runs, so the font is
+// no longer in use here.
+CAboutDlg::~CAboutDlg() {
+    if (m_hTitleFont)
+        ::DeleteObject(m_hTitleFont);
+}
+
+void CAboutDlg::DoDataExchange(CDataExchange* pDX) { CDialog::DoDataExchange(pDX); }
+
+HFONT CreateTitleFont() {
+    LOGFONTA lf;
+    ZeroMemory(&lf, sizeof lf);
+    lf.lfHeight = -21;
+    lf.lfWeight = FW_BOLD;
+    lf.lfCharSet = ANSI_CHARSET;
+    lf.lfOutPrecision = OUT_STROKE_PRECIS;
+    lf.lfClipPrecision = CLIP_STROKE_PRECIS;
+    lf.lfQuality = DRAFT_QUALITY;
+    lf.lfPitchAndFamily = FF_DECORATIVE | VARIABLE_PITCH;
+    lstrcpynA(lf.lfFaceName, "Tempus Sans ITC", LF_FACESIZE);
+    return ::CreateFontIndirectA(&lf);
+}
+
+BOOL CAboutDlg::OnInitDialog() {
+    CDialog::OnInitDialog();
+    m_hTitleFont = CreateTitleFont();
+    GetDlgItem(IDC_TITLE_STATIC)->SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(m_hTitleFont),
+                                              TRUE);
+    return TRUE;
+}
+
+void CAboutDlg::OnHomePage() {
+    ::ShellExecuteA(nullptr, nullptr, kHomePageAddress, nullptr, nullptr, SW_SHOWNORMAL);
+}

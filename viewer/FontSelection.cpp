@@ -1,0 +1,57 @@
+// Choosing the font shown: a screen font or a font of the default printer.
+#include "ViewerDlg.h"
+
+#include "res/resource.h"
+
+#include <cstring>
+
+void CViewerDlg::OnScreenFont() {
+    CFontDialog dlg(&m_lfScreen, CF_SCREENFONTS | CF_INITTOLOGFONTSTRUCT | CF_EFFECTS, nullptr,
+                    nullptr);
+    if (dlg.DoModal() == IDCANCEL)
+        return;
+
+    m_lfCurrent = m_lfScreen;
+    HFONT hReplaced = m_hScreenFont;
+    m_hScreenFont = ::CreateFontIndirectA(&m_lfScreen);
+    lstrcpynA(m_szFontKind, "☆ Screen Font ☆", sizeof m_szFontKind);
+    // The sample box lets go of the old font before it is released.
+    GetDlgItem(IDC_SAMPLE_EDIT)->SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(m_hScreenFont),
+                                             TRUE);
+    if (hReplaced)
+        ::DeleteObject(hReplaced);
+    m_strFaceName = m_lfScreen.lfFaceName;
+    m_strSample = m_strSampleText;
+    UpdateData(FALSE);
+    InvalidateRect(nullptr, TRUE);
+}
+
+void CViewerDlg::OnPrinterFont() {
+    HDC hPrinterDC = GetDefaultPrinterDC();
+    if (!hPrinterDC) {
+        MessageBox("システムにプリンタがインストールされていないためドライバが見つかりません。",
+                   "ﾌﾟﾘﾝﾀが見つかりません", MB_ICONINFORMATION);
+        return;
+    }
+
+    CHOOSEFONTA cf;
+    ZeroMemory(&cf, sizeof cf);
+    cf.lStructSize = sizeof cf;
+    cf.hwndOwner = m_hWnd;
+    cf.hDC = hPrinterDC;
+    cf.lpLogFont = &m_lfPrinter;
+    cf.Flags = CF_PRINTERFONTS | CF_INITTOLOGFONTSTRUCT | CF_EFFECTS;
+    cf.rgbColors = RGB(0, 0, 0);
+    cf.nFontType = PRINTER_FONTTYPE;
+    if (::ChooseFontA(&cf)) {
+        m_lfCurrent = m_lfPrinter;
+        m_strSample = "";
+        lstrcpynA(m_szFontKind, "☆ Printer Font ☆ ", sizeof m_szFontKind);
+        const size_t used = strlen(m_szFontKind);
+        lstrcpynA(m_szFontKind + used, m_szPrinterName, static_cast<int>(sizeof m_szFontKind - used));
+        m_strFaceName = m_lfCurrent.lfFaceName;
+        UpdateData(FALSE);
+        InvalidateRect(nullptr, TRUE);
+    }
+    ::DeleteDC(hPrinterDC);
+}

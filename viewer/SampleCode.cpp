@@ -1,0 +1,34 @@
+// Sample source code for the font shown, from the template files beside the program.
+#include "ViewerDlg.h"
+
+#include "BesideProgram.h"
+#include "SampleCodeDlg.h"
+#include "TemplateExpand.h"
+
+#include <vector>
+
+void CViewerDlg::OnSampleCodeApi() { ShowSampleCode("API.DAT"); }
+
+void CViewerDlg::OnSampleCodeMfc() { ShowSampleCode("MFC.DAT"); }
+
+void CViewerDlg::ShowSampleCode(const char* fileName) {
+    char szPath[256] = "";
+    const bool fits = GetPathBesideProgram(fileName, szPath, sizeof szPath);
+
+    CSampleCodeDlg dlg;
+    CStdioFile file;
+    if (!fits || !file.Open(szPath, CFile::modeRead)) {
+        ::MessageBoxA(m_hWnd, "データファイルが見つかりません。再インストールしてください。",
+                      "Fontloupe [Error!]", MB_ICONERROR);
+        return;
+    }
+
+    std::vector<CString> lines;
+    CString line;
+    while (file.ReadString(line))
+        lines.push_back(line);
+    file.Close();
+
+    dlg.m_strCode = ExpandTemplate(lines, m_lfCurrent);
+    dlg.DoModal();
+}

@@ -1,0 +1,35 @@
+#include "SampleCodeDlg.h"
+
+#include "BesideProgram.h"
+#include "res/resource.h"
+
+BEGIN_MESSAGE_MAP(CSampleCodeDlg, CDialog)
+END_MESSAGE_MAP()
+
+CSampleCodeDlg::CSampleCodeDlg(CWnd* pParent) : CDialog(IDD_SAMPLECODE, pParent) {
+    m_strCode = "";
+}
+
+CSampleCodeDlg::~CSampleCodeDlg() {}
+
+void CSampleCodeDlg::DoDataExchange(CDataExchange* pDX) {
+    CDialog::DoDataExchange(pDX);
+    DDX_Text(pDX, IDC_CODE_EDIT, m_strCode);
+}
+
+BOOL CSampleCodeDlg::OnInitDialog() {
+    CDialog::OnInitDialog();
+
+    // Check that the installed data file is still there, beside the program
+    // (the current directory may be anywhere).
+    char szPath[256] = "";
+    CStdioFile file;
+    if (!GetPathBesideProgram("API.DAT", szPath, sizeof szPath) ||
+        !file.Open(szPath, CFile::modeRead)) {
+        ::MessageBoxA(m_hWnd, "データファイルが見つかりません。再インストールしてください。",
+                      "Fontloupe [Error!]", MB_ICONERROR);
+    } else {
+        file.Close();
+    }
+    return TRUE;
+}

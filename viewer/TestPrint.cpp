@@ -1,0 +1,56 @@
+// One test page in the chosen printer font on the default printer.
+#include "ViewerDlg.h"
+
+#include "PrintLayout.h"
+
+#include <mbstring.h>
+#include <cstring>
+
+void CViewerDlg::OnTestPrint() {
+    if (_mbscmp(reinterpret_cast<const unsigned char*>(static_cast<LPCTSTR>(m_strSample)),
+                reinterpret_cast<const unsigned char*>("")) != 0) {
+        MessageBox("スクリーンフォントが選択されています。プリンタフォントを選択してから再度実行してください。",
+                   "Fontloupe [ERROR]", MB_ICONERROR);
+        return;
+    }
+
+    CWaitCursor wait;
+    HDC hDC = CreateDefaultPrinterDC(0);
+    if (!hDC) {
+        MessageBox("エラーです。", "ﾌﾟﾘﾝﾀが見つかりません", MB_ICONINFORMATION);
+        return;
+    }
+
+    DOCINFOA di;
+    ZeroMemory(&di, sizeof di);
+    di.cbSize = sizeof di;
+    di.lpszDocName = "Tarvel Print";
+    if (::StartDocA(hDC, &di) != SP_ERROR) {
+        ::StartPage(hDC);
+        HFONT hFont = ::CreateFontIndirectA(&m_lfCurrent);
+        HGDIOBJ hOldFont = ::SelectObject(hDC, hFont);
+        TEXTMETRICA tm;
+        ZeroMemory(&tm, sizeof tm);
+        const bool haveMetrics = ::GetTextMetricsA(hDC, &tm) != FALSE;
+        const int step = TestPrintLineStep(haveMetrics, tm.tmHeight, m_lfCurrent.lfHeight);
+
+        static const char* const lines[] = {
+            "0123456789",
+            "abcdefghijklmn",
+            "ABCDEFGHIJKLMN",
+            "これは選択されたフォントでの出力サンプルです。",
+        };
+        int y = 10;
+        for (const char* line : lines) {
+            ::TextOutA(hDC, 10, y, line, static_cast<int>(strlen(line)));
+            y += step;
+        }
+
+        ::SelectObject(hDC, hOldFont);
+        ::DeleteObject(hFont);
+        ::EndPage(hDC);
+        ::EndDoc(hDC);
+    }
+    ::DeleteDC(hDC);
+    wait.Restore();
+}

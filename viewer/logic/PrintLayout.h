@@ -1,0 +1,9 @@
+// Line positions of the test page.
+#pragma once
+
+// Distance between the printed lines: one and a half cell heights. When the
+// printer reported no metrics, the font's requested height stands in for the
+// cell height, and a fixed step when that is 0 as well.
+int TestPrintLineStep(bool haveMetrics, int tmHeight, int lfHeight);
+
+const int kTestPrintFallbackHeight = 100;
