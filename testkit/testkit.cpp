@@ -267,7 +267,8 @@ void SetDefaultPrinterValue(const std::string& value) {
 
 void DeleteDefaultPrinterValue() { RegDeleteKeyValueW(HKEY_CURRENT_USER, kWindowsKey, L"Device"); }
 
-PrinterValueGuard::PrinterValueGuard() : had_(GetDefaultPrinterValue(&value_)) {}
+// value_ is constructed only after had_, so it is filled in the body.
+PrinterValueGuard::PrinterValueGuard() : had_(false) { had_ = GetDefaultPrinterValue(&value_); }
 
 PrinterValueGuard::~PrinterValueGuard() {
   if (had_)
