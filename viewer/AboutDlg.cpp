@@ -12,11 +12,15 @@ END_MESSAGE_MAP()
 
 CAboutDlg::CAboutDlg() : CDialog(IDD_ABOUTBOX), m_hTitleFont(nullptr) {}
 
-// The title label is destroyed with the box before this runs, so the font is
-// no longer in use here.
-CAboutDlg::~CAboutDlg() {
-    if (m_hTitleFont)
+// The modal run destroys the box and its title label before it returns, so
+// the font each opening made is no longer in use here.
+INT_PTR CAboutDlg::DoModal() {
+    const INT_PTR result = CDialog::DoModal();
+    if (m_hTitleFont) {
         ::DeleteObject(m_hTitleFont);
+        m_hTitleFont = nullptr;
+    }
+    return result;
 }
 
 void CAboutDlg::DoDataExchange(CDataExchange* pDX) { CDialog::DoDataExchange(pDX); }

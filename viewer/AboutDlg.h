@@ -6,7 +6,9 @@
 class CAboutDlg : public CDialog {
 public:
     CAboutDlg();
-    ~CAboutDlg() override;
+
+    // Runs the box; its title font is released once the box is gone.
+    INT_PTR DoModal() override;
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
