@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# One test print through the real Fontloupe.exe to the cups-pdf printer, then
+# the printed page checked by where its ink is.
+#   print_test.sh DRIVER.exe PAGE_ANALYSIS.py WORKDIR PDF_DIR EMULATOR...
+set -euo pipefail
+driver=$1 analysis=$2 work=$3 pdf_dir=$4
+shift 4
+
+mkdir -p "$work"
+rm -f "$work"/*
+rm -f "$pdf_dir"/Tarvel_Print*
+
+"$@" "$driver" "$work/printer.txt"
+
+# cups-pdf names the file after the job title; it takes a few seconds.
+pdf=
+for _ in $(seq 120); do
+  pdf=$(find "$pdf_dir" -maxdepth 1 -name 'Tarvel_Print*.pdf' -size +0 2>/dev/null | head -n 1)
+  [ -n "$pdf" ] && break
+  sleep 0.5
+done
+[ -n "$pdf" ] || { echo "no PDF of the job \"Tarvel Print\" appeared in $pdf_dir"; exit 1; }
+sleep 1  # a second job would have landed by now
+count=$(find "$pdf_dir" -maxdepth 1 -name 'Tarvel_Print*' | wc -l)
+[ "$count" -eq 1 ] || { echo "expected one job \"Tarvel Print\", found $count files"; exit 1; }
+echo "job file: $(basename "$pdf")"
+
+# One picture pixel per printer device unit.
+dpi=$(sed -n 's/^dpiY=//p' "$work/printer.txt")
+pdftoppm -r "$dpi" -gray -singlefile "$pdf" "$work/page"
+pdftoppm -r 100 -png -singlefile "$pdf" "$work/page"
+python3 "$analysis" "$work/page.pgm" "$work/printer.txt"
