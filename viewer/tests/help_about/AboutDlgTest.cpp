@@ -2,8 +2,6 @@
 // released once the box has closed, at every opening.
 #include <gtest/gtest.h>
 
-#include <cstring>
-
 #include "AboutDlg.h"
 
 namespace {
