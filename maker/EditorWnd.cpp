@@ -10,6 +10,7 @@
 namespace {
 
 const int kEditId = 1;
+const char kFontProp[] = "Fontsmith.EditFont";  // the edit control's font
 
 // Reused by every opening; the edit control keeps its own copy of the text.
 char g_szCodeLine[kCodeLineCount][kCodeLineBytes];
@@ -25,17 +26,15 @@ void OnCreate(HWND hwnd)
     LOGFONTA lf = {};
     HFONT hFont = MakePresetFont(&lf, 1);
     SendMessageA(hwndEdit, WM_SETFONT, (WPARAM)hFont, TRUE);
+    SetPropA(hwnd, kFontProp, hFont);
     BuildSampleCodeText(g_lfCurrent, g_szCodeLine, g_szCodeText, sizeof g_szCodeText);
     SendMessageA(hwndEdit, WM_SETTEXT, 0, (LPARAM)g_szCodeText);
 }
 
-// The edit control goes first, then the font it drew with.
-void OnDestroy(HWND hwnd)
+// Sent after the edit control has been destroyed: its font is unused now.
+void OnNcDestroy(HWND hwnd)
 {
-    HWND hwndEdit = GetDlgItem(hwnd, kEditId);
-    if (hwndEdit == nullptr) return;
-    HFONT hFont = (HFONT)SendMessageA(hwndEdit, WM_GETFONT, 0, 0);
-    DestroyWindow(hwndEdit);
+    HFONT hFont = (HFONT)RemovePropA(hwnd, kFontProp);
     if (hFont) DeleteObject(hFont);
 }
 
@@ -57,9 +56,9 @@ LRESULT CALLBACK EditorWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam
         if (LOWORD(wParam) == kEditId && HIWORD(wParam) == EN_ERRSPACE)
             MessageBoxA(hwnd, "Edit control out of space.", kMainClassName, MB_OK | MB_ICONHAND);
         return 0;
-    case WM_DESTROY:
-        OnDestroy(hwnd);
-        return 0;
+    case WM_NCDESTROY:
+        OnNcDestroy(hwnd);
+        break;
     }
     return DefWindowProcA(hwnd, msg, wParam, lParam);
 }

@@ -27,9 +27,9 @@ Fontsmith::~Fontsmith()
     if (program.Running()) program.Kill();
 }
 
-bool Fontsmith::Start()
+bool Fontsmith::Start(const std::string& workDir)
 {
-    if (!testkit::Start(program, FONTSMITH_EXE)) return false;
+    if (!testkit::Start(program, FONTSMITH_EXE, workDir)) return false;
     main = testkit::WaitForWindow(program.Pid(), kMainClass, kMainClass);
     if (!main) return false;
     int field = 0;
@@ -80,7 +80,7 @@ std::vector<HWND> Fontsmith::Editors() const
 HWND Fontsmith::OpenEditor()
 {
     std::vector<HWND> before = Editors();
-    SendMessageW(main, WM_COMMAND, 104, 0);
+    testkit::PostCommand(main, 104);
     HWND found = nullptr;
     WaitUntil([&] {
         for (HWND h : Editors()) {

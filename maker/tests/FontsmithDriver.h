@@ -25,9 +25,10 @@ bool WaitUntil(const std::function<bool()>& pred, DWORD timeoutMs = 5000);
 class Fontsmith {
 public:
     ~Fontsmith();
-    // Starts the program and finds its controls; false when the window or
-    // any control does not appear.
-    bool Start();
+    // Starts the program (in workDir, or in the test's own directory) and
+    // finds its controls; false when the window or any control does not
+    // appear.
+    bool Start(const std::string& workDir = "");
 
     testkit::Program program;
     HWND main = nullptr;

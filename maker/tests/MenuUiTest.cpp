@@ -149,6 +149,49 @@ TEST_F(Menu, CloseBoxEndsTheProgramWithItsEditorWindows)
     EXPECT_TRUE(app.Editors().empty());
 }
 
+BOOL CALLBACK CollectHelpWindow(HWND hwnd, LPARAM lp)
+{
+    if (testkit::ClassName(hwnd) == "MS_WINHELP" && IsWindowVisible(hwnd))
+        reinterpret_cast<std::vector<HWND>*>(lp)->push_back(hwnd);
+    return TRUE;
+}
+
+std::vector<HWND> HelpWindows()
+{
+    std::vector<HWND> found;
+    EnumWindows(CollectHelpWindow, (LPARAM)&found);
+    return found;
+}
+
+// Every text of a window and its descendants, joined.
+std::string AllTexts(HWND hwnd)
+{
+    std::string all = testkit::Text(hwnd);
+    for (HWND child : testkit::Children(hwnd)) all += "\n" + AllTexts(child);
+    return all;
+}
+
+// The help file is asked for by its bare name, so it is found in the
+// program's working directory.
+TEST(Help, OpensTheHelpFileOnItsContentsPage)
+{
+    std::string dir = FONTSMITH_EXE;
+    dir = dir.substr(0, dir.rfind('\\'));
+    Fontsmith app;
+    ASSERT_TRUE(app.Start(dir));
+    testkit::PostCommand(app.main, 106);
+    std::vector<HWND> windows;
+    ASSERT_TRUE(WaitUntil([&] { return !(windows = HelpWindows()).empty(); }, 15000));
+    HWND help = windows[0];
+    EXPECT_EQ("Fontsmith ヘルプ", testkit::Text(help));
+    std::string texts;
+    WaitUntil([&] { return (texts = AllTexts(help)).find("使い方") != std::string::npos; });
+    EXPECT_NE(std::string::npos, texts.find("使い方")) << texts;
+    EXPECT_NE(std::string::npos, texts.find("GetLogFontHandle")) << texts;
+    for (HWND h : windows) PostMessageW(h, WM_CLOSE, 0, 0);
+    for (HWND h : windows) testkit::WaitForWindowGone(h);
+}
+
 TEST(TwoCopies, RunSideBySide)
 {
     Fontsmith one, two;
