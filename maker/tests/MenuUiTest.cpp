@@ -149,26 +149,17 @@ TEST_F(Menu, CloseBoxEndsTheProgramWithItsEditorWindows)
     EXPECT_TRUE(app.Editors().empty());
 }
 
-BOOL CALLBACK CollectHelpWindow(HWND hwnd, LPARAM lp)
+// The text of the help viewer's page, read wide.
+std::string HelpPageText()
 {
-    if (testkit::ClassName(hwnd) == "MS_WINHELP" && IsWindowVisible(hwnd))
-        reinterpret_cast<std::vector<HWND>*>(lp)->push_back(hwnd);
-    return TRUE;
-}
-
-std::vector<HWND> HelpWindows()
-{
-    std::vector<HWND> found;
-    EnumWindows(CollectHelpWindow, (LPARAM)&found);
-    return found;
-}
-
-// Every text of a window and its descendants, joined.
-std::string AllTexts(HWND hwnd)
-{
-    std::string all = testkit::Text(hwnd);
-    for (HWND child : testkit::Children(hwnd)) all += "\n" + AllTexts(child);
-    return all;
+    HWND page = FindWindowExA(FindWindowA("MS_WINHELP", nullptr), nullptr, "RichEdit20A", nullptr);
+    std::wstring buf(8192, L'\0');
+    DWORD_PTR got = 0;
+    if (!page || !SendMessageTimeoutW(page, WM_GETTEXT, buf.size(), (LPARAM)&buf[0], SMTO_ABORTIFHUNG,
+                                      5000, &got))
+        return std::string();
+    buf.resize(got);
+    return testkit::ToCp932(buf);
 }
 
 // The help file is asked for by its bare name, so it is found in the
@@ -180,16 +171,16 @@ TEST(Help, OpensTheHelpFileOnItsContentsPage)
     Fontsmith app;
     ASSERT_TRUE(app.Start(dir));
     testkit::PostCommand(app.main, 106);
-    std::vector<HWND> windows;
-    ASSERT_TRUE(WaitUntil([&] { return !(windows = HelpWindows()).empty(); }, 15000));
-    HWND help = windows[0];
-    EXPECT_EQ("Fontsmith ヘルプ", testkit::Text(help));
-    std::string texts;
-    WaitUntil([&] { return (texts = AllTexts(help)).find("使い方") != std::string::npos; });
-    EXPECT_NE(std::string::npos, texts.find("使い方")) << texts;
-    EXPECT_NE(std::string::npos, texts.find("GetLogFontHandle")) << texts;
-    for (HWND h : windows) PostMessageW(h, WM_CLOSE, 0, 0);
-    for (HWND h : windows) testkit::WaitForWindowGone(h);
+    std::string text;
+    EXPECT_TRUE(WaitUntil([&] { return (text = HelpPageText()).find("使い方") != std::string::npos; },
+                          15000)) << text;
+    EXPECT_EQ(0u, text.find("Fontsmith ヘルプ"));
+    EXPECT_NE(std::string::npos, text.find("GetLogFontHandle")) << text;
+    HWND help;
+    while ((help = FindWindowA("MS_WINHELP", nullptr)) != nullptr) {
+        PostMessageW(help, WM_CLOSE, 0, 0);
+        testkit::WaitForWindowGone(help);
+    }
 }
 
 TEST(TwoCopies, RunSideBySide)
