@@ -168,30 +168,6 @@ RECT ChildRectInParent(HWND child) {
   return r;
 }
 
-static std::string MenuItemText(HMENU menu, int pos) {
-  wchar_t buf[256] = L"";
-  MENUITEMINFOW mii{};
-  mii.cbSize = sizeof mii;
-  mii.fMask = MIIM_FTYPE | MIIM_STRING;
-  mii.dwTypeData = buf;
-  mii.cch = 256;
-  GetMenuItemInfoW(menu, pos, TRUE, &mii);
-  if (mii.fType & MFT_SEPARATOR) return "-";
-  return ToCp932(buf);
-}
-
-std::vector<std::vector<std::string>> MenuTexts(HWND hwnd) {
-  std::vector<std::vector<std::string>> out;
-  HMENU bar = GetMenu(hwnd);
-  for (int i = 0; bar && i < GetMenuItemCount(bar); ++i) {
-    std::vector<std::string> popup{MenuItemText(bar, i)};
-    HMENU sub = GetSubMenu(bar, i);
-    for (int j = 0; sub && j < GetMenuItemCount(sub); ++j) popup.push_back(MenuItemText(sub, j));
-    out.push_back(popup);
-  }
-  return out;
-}
-
 void PostCommand(HWND hwnd, int id) { PostMessageW(hwnd, WM_COMMAND, MAKEWPARAM(id, 0), 0); }
 
 MessageBoxInfo WaitForMessageBox(DWORD pid, DWORD timeoutMs) {

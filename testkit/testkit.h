@@ -48,10 +48,6 @@ RECT WindowRect(HWND hwnd);
 RECT ClientRectOnScreen(HWND hwnd);
 RECT ChildRectInParent(HWND child);
 
-// Menu bar texts: each popup's title followed by its item texts
-// (separators as "-").
-std::vector<std::vector<std::string>> MenuTexts(HWND hwnd);
-
 // Sends WM_COMMAND without waiting (the handler may run a modal loop).
 void PostCommand(HWND hwnd, int id);
 
