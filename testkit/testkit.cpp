@@ -191,29 +191,53 @@ void PressButton(HWND dialog, int id) {
   PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), (LPARAM)GetDlgItem(dialog, id));
 }
 
-std::vector<unsigned> CaptureScreen(const RECT& rect) {
-  int w = rect.right - rect.left, h = rect.bottom - rect.top;
-  std::vector<unsigned> pixels((size_t)w * h);
+Canvas::Canvas(int width, int height, COLORREF background) : width_(width), height_(height) {
   HDC screen = GetDC(nullptr);
-  HDC mem = CreateCompatibleDC(screen);
+  dc_ = CreateCompatibleDC(screen);
+  ReleaseDC(nullptr, screen);
   BITMAPINFO bi{};
   bi.bmiHeader.biSize = sizeof bi.bmiHeader;
-  bi.bmiHeader.biWidth = w;
-  bi.bmiHeader.biHeight = -h;
+  bi.bmiHeader.biWidth = width;
+  bi.bmiHeader.biHeight = -height;
   bi.bmiHeader.biPlanes = 1;
   bi.bmiHeader.biBitCount = 32;
   void* bits = nullptr;
-  HBITMAP bmp = CreateDIBSection(mem, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HGDIOBJ old = SelectObject(mem, bmp);
-  BitBlt(mem, 0, 0, w, h, screen, rect.left, rect.top, SRCCOPY);
+  bitmap_ = CreateDIBSection(dc_, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+  bits_ = static_cast<const unsigned*>(bits);
+  oldBitmap_ = SelectObject(dc_, bitmap_);
+  HBRUSH brush = CreateSolidBrush(background);
+  RECT all{0, 0, width, height};
+  FillRect(dc_, &all, brush);
+  DeleteObject(brush);
+}
+
+Canvas::~Canvas() {
+  SelectObject(dc_, oldBitmap_);
+  DeleteObject(bitmap_);
+  DeleteDC(dc_);
+}
+
+std::vector<unsigned> Canvas::Pixels() const {
   GdiFlush();
-  const unsigned* src = static_cast<const unsigned*>(bits);
-  for (size_t i = 0; i < pixels.size(); ++i) pixels[i] = src[i] & 0xFFFFFF;
-  SelectObject(mem, old);
-  DeleteObject(bmp);
-  DeleteDC(mem);
-  ReleaseDC(nullptr, screen);
+  std::vector<unsigned> pixels((size_t)width_ * height_);
+  for (size_t i = 0; i < pixels.size(); ++i) pixels[i] = bits_[i] & 0xFFFFFF;
   return pixels;
+}
+
+std::vector<unsigned> CaptureScreen(const RECT& rect) {
+  Canvas canvas(rect.right - rect.left, rect.bottom - rect.top);
+  HDC screen = GetDC(nullptr);
+  BitBlt(canvas.Dc(), 0, 0, rect.right - rect.left, rect.bottom - rect.top, screen, rect.left,
+         rect.top, SRCCOPY);
+  ReleaseDC(nullptr, screen);
+  return canvas.Pixels();
+}
+
+int CountDifferences(const std::vector<unsigned>& a, const std::vector<unsigned>& b) {
+  if (a.size() != b.size()) return -1;
+  int count = 0;
+  for (size_t i = 0; i < a.size(); ++i) count += a[i] != b[i];
+  return count;
 }
 
 void BringToFront(HWND hwnd) {

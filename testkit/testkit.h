@@ -62,8 +62,31 @@ MessageBoxInfo WaitForMessageBox(DWORD pid, DWORD timeoutMs = 10000);
 // Closes a message box or dialog with its OK/Cancel button id.
 void PressButton(HWND dialog, int id);
 
+// A 32-bit bitmap filled with one colour, selected into a memory device
+// context compatible with the screen (whose font is the default font of a
+// fresh device context): the place to draw reference pictures.
+class Canvas {
+ public:
+  Canvas(int width, int height, COLORREF background = RGB(255, 255, 255));
+  ~Canvas();
+  Canvas(const Canvas&) = delete;
+  Canvas& operator=(const Canvas&) = delete;
+  HDC Dc() const { return dc_; }
+  // The pixels as 0x00RRGGBB, row by row.
+  std::vector<unsigned> Pixels() const;
+
+ private:
+  int width_, height_;
+  HDC dc_;
+  HBITMAP bitmap_;
+  HGDIOBJ oldBitmap_;
+  const unsigned* bits_;
+};
+
 // Pixels of a screen rectangle as 0x00RRGGBB, row by row.
 std::vector<unsigned> CaptureScreen(const RECT& rect);
+// Number of pixels that differ; -1 when the sizes differ.
+int CountDifferences(const std::vector<unsigned>& a, const std::vector<unsigned>& b);
 // Brings a window to the front and lets it repaint before a capture.
 void BringToFront(HWND hwnd);
 

@@ -36,7 +36,7 @@ protected:
         testkit::BringToFront(app.main);
         std::vector<unsigned> want = RenderText(text, (HFONT)GetStockObject(SYSTEM_FONT), width,
                                                 units.cy, RGB(255, 255, 255));
-        return CountDifferences(want, CaptureClient(app.main, x, y, width, units.cy)) == 0;
+        return testkit::CountDifferences(want, CaptureClient(app.main, x, y, width, units.cy)) == 0;
     }
     Fontsmith app;
     Units units;

@@ -106,8 +106,8 @@ TEST_F(Menu, AboutBoxShowsItsTitleInTheBoldInterfaceFont)
         const COLORREF face = GetSysColor(COLOR_3DFACE);
         testkit::BringToFront(about);
         std::vector<unsigned> shown = CaptureClient(title, 0, 0, r.right, r.bottom);
-        int offBold = CountDifferences(RenderText("Fontsmith Ver1.00", bold, r.right, r.bottom, face, format), shown);
-        int offPlain = CountDifferences(RenderText("Fontsmith Ver1.00", dialogFont, r.right, r.bottom, face, format), shown);
+        int offBold = testkit::CountDifferences(RenderText("Fontsmith Ver1.00", bold, r.right, r.bottom, face, format), shown);
+        int offPlain = testkit::CountDifferences(RenderText("Fontsmith Ver1.00", dialogFont, r.right, r.bottom, face, format), shown);
         DeleteObject(bold);
         DeleteObject(dialogFont);
         EXPECT_EQ(0, offBold) << "round " << round;

@@ -14,5 +14,3 @@ std::vector<unsigned> RenderText(const std::string& text, HFONT font, int width,
 // Pixels of a rectangle of a window's client area, as on the screen.
 std::vector<unsigned> CaptureClient(HWND hwnd, int x, int y, int width, int height);
 
-// Number of pixels that differ.
-int CountDifferences(const std::vector<unsigned>& a, const std::vector<unsigned>& b);

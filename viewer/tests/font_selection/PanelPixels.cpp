@@ -14,44 +14,18 @@ struct Text {
 
 // Pixels of area (client coordinates) with the texts drawn on white.
 std::vector<unsigned> Draw(const RECT& area, const std::vector<Text>& texts) {
-    const int width = area.right - area.left, height = area.bottom - area.top;
-    HDC screen = ::GetDC(nullptr);
-    HDC dc = ::CreateCompatibleDC(screen);
-    BITMAPINFO bi{};
-    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
-    bi.bmiHeader.biWidth = width;
-    bi.bmiHeader.biHeight = -height;
-    bi.bmiHeader.biPlanes = 1;
-    bi.bmiHeader.biBitCount = 32;
-    void* bits = nullptr;
-    HBITMAP bitmap = ::CreateDIBSection(dc, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = ::SelectObject(dc, bitmap);
-    const RECT all{0, 0, width, height};
-    ::FillRect(dc, &all, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
-    ::SetBkMode(dc, TRANSPARENT);
+    testkit::Canvas canvas(area.right - area.left, area.bottom - area.top);
+    ::SetBkMode(canvas.Dc(), TRANSPARENT);
     for (const Text& t : texts)
-        ::TextOutA(dc, t.x - area.left, t.y - area.top, t.text.data(), static_cast<int>(t.text.size()));
-    ::GdiFlush();
-    std::vector<unsigned> pixels(static_cast<const unsigned*>(bits),
-                                 static_cast<const unsigned*>(bits) + width * height);
-    for (unsigned& p : pixels)
-        p &= 0xFFFFFF;
-    ::SelectObject(dc, old);
-    ::DeleteObject(bitmap);
-    ::DeleteDC(dc);
-    ::ReleaseDC(nullptr, screen);
-    return pixels;
+        ::TextOutA(canvas.Dc(), t.x - area.left, t.y - area.top, t.text.data(),
+                   static_cast<int>(t.text.size()));
+    return canvas.Pixels();
 }
 
 int Differences(HWND mainDialog, const RECT& area, const std::vector<Text>& texts) {
     RECT onScreen = area;
     ::MapWindowPoints(mainDialog, nullptr, reinterpret_cast<POINT*>(&onScreen), 2);
-    const std::vector<unsigned> shown = testkit::CaptureScreen(onScreen);
-    const std::vector<unsigned> expected = Draw(area, texts);
-    int count = 0;
-    for (size_t i = 0; i < shown.size() && i < expected.size(); ++i)
-        count += shown[i] != expected[i];
-    return count;
+    return testkit::CountDifferences(testkit::CaptureScreen(onScreen), Draw(area, texts));
 }
 
 }  // namespace

@@ -12,13 +12,11 @@
 namespace {
 
 // A white bitmap of the given size with the panel items drawn in the default
-// font of a memory device context compatible with the window's, as 0x00RRGGBB
-// row by row.
+// font of a memory device context, as 0x00RRGGBB row by row.
 std::vector<unsigned> DrawReference(const std::vector<PanelItem>& items, int width, int height,
-                                    HWND window, const WindowFont& expectedFont) {
-    HDC windowDC = GetDC(window);
-    HDC mem = CreateCompatibleDC(windowDC);
-    ReleaseDC(window, windowDC);
+                                    const WindowFont& expectedFont) {
+    testkit::Canvas canvas(width, height);
+    HDC mem = canvas.Dc();
     // The memory context must carry the same default font as the window's.
     const WindowFont memFont = MeasureFont(mem);
     EXPECT_EQ(memFont.face, expectedFont.face);
@@ -27,32 +25,10 @@ std::vector<unsigned> DrawReference(const std::vector<PanelItem>& items, int wid
     EXPECT_EQ(memFont.tm.tmWeight, expectedFont.tm.tmWeight);
     EXPECT_EQ(memFont.tm.tmCharSet, expectedFont.tm.tmCharSet);
 
-    BITMAPINFO bi{};
-    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
-    bi.bmiHeader.biWidth = width;
-    bi.bmiHeader.biHeight = -height;
-    bi.bmiHeader.biPlanes = 1;
-    bi.bmiHeader.biBitCount = 32;
-    void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(mem, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ oldBitmap = SelectObject(mem, bitmap);
-    RECT all{0, 0, width, height};
-    HBRUSH white = CreateSolidBrush(RGB(255, 255, 255));
-    FillRect(mem, &all, white);
-    DeleteObject(white);
     SetBkMode(mem, TRANSPARENT);
     for (const PanelItem& item : items)
         TextOutA(mem, item.x, item.y, item.text.c_str(), static_cast<int>(item.text.size()));
-    GdiFlush();
-
-    std::vector<unsigned> pixels(static_cast<size_t>(width) * height);
-    const unsigned* src = static_cast<const unsigned*>(bits);
-    for (size_t i = 0; i < pixels.size(); ++i)
-        pixels[i] = src[i] & 0xFFFFFF;
-    SelectObject(mem, oldBitmap);
-    DeleteObject(bitmap);
-    DeleteDC(mem);
-    return pixels;
+    return canvas.Pixels();
 }
 
 bool Inside(const std::vector<RECT>& rects, int x, int y) {
@@ -78,7 +54,7 @@ TEST(PanelPixelTest, ClientAreaEqualsTheFortyThreeItemsInTheDefaultFont) {
     ASSERT_GT(width, 0);
     ASSERT_GT(height, 0);
     const std::vector<unsigned> shown = testkit::CaptureScreen(client);
-    const std::vector<unsigned> expected = DrawReference(items, width, height, dialog, font);
+    const std::vector<unsigned> expected = DrawReference(items, width, height, font);
 
     // The three controls cover parts of the panel; they are not its drawing.
     std::vector<RECT> controls;
