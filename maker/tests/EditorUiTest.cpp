@@ -18,24 +18,6 @@ protected:
         size_t n = BuildSampleCodeText(lf, lines, text, sizeof text);
         return std::string(text, n);
     }
-    // The record the main window starts with: the default font's values.
-    static LOGFONTA StartRecord()
-    {
-        HDC dc = GetDC(nullptr);
-        TEXTMETRICA tm{};
-        GetTextMetricsA(dc, &tm);
-        LOGFONTA lf{};
-        lf.lfHeight = tm.tmHeight;
-        lf.lfWidth = tm.tmAveCharWidth;
-        lf.lfWeight = tm.tmWeight;
-        lf.lfItalic = tm.tmItalic;
-        lf.lfUnderline = tm.tmUnderlined;
-        lf.lfStrikeOut = tm.tmStruckOut;
-        lf.lfCharSet = tm.tmCharSet;
-        GetTextFaceA(dc, sizeof lf.lfFaceName, lf.lfFaceName);
-        ReleaseDC(nullptr, dc);
-        return lf;
-    }
     Fontsmith app;
 };
 
@@ -103,16 +85,7 @@ TEST_F(Editor, TextIsDrawnInTheFifteenPixelInterfaceFont)
 {
     HWND editor = app.OpenEditor();
     HWND edit = EditorEdit(editor);
-    LOGFONTA lf{};
-    lf.lfHeight = -15;
-    lf.lfWeight = FW_NORMAL;
-    lf.lfCharSet = SHIFTJIS_CHARSET;
-    lf.lfOutPrecision = OUT_STROKE_PRECIS;
-    lf.lfClipPrecision = CLIP_STROKE_PRECIS;
-    lf.lfQuality = DRAFT_QUALITY;
-    lf.lfPitchAndFamily = FF_MODERN | FIXED_PITCH;
-    lstrcpyA(lf.lfFaceName, "ＭＳ ゴシック");
-    HFONT font = CreateFontIndirectA(&lf);
+    HFONT font = CreateInterfaceFont();
     HDC dc = GetDC(nullptr);
     HGDIOBJ old = SelectObject(dc, font);
     SIZE slash{};

@@ -121,3 +121,35 @@ std::vector<std::string> SplitLines(const std::string& text)
     }
     return lines;
 }
+
+LOGFONTA StartRecord()
+{
+    HDC dc = GetDC(nullptr);
+    TEXTMETRICA tm{};
+    GetTextMetricsA(dc, &tm);
+    LOGFONTA lf{};
+    lf.lfHeight = tm.tmHeight;
+    lf.lfWidth = tm.tmAveCharWidth;
+    lf.lfWeight = tm.tmWeight;
+    lf.lfItalic = tm.tmItalic;
+    lf.lfUnderline = tm.tmUnderlined;
+    lf.lfStrikeOut = tm.tmStruckOut;
+    lf.lfCharSet = tm.tmCharSet;
+    GetTextFaceA(dc, sizeof lf.lfFaceName, lf.lfFaceName);
+    ReleaseDC(nullptr, dc);
+    return lf;
+}
+
+HFONT CreateInterfaceFont()
+{
+    LOGFONTA lf{};
+    lf.lfHeight = -15;
+    lf.lfWeight = FW_NORMAL;
+    lf.lfCharSet = SHIFTJIS_CHARSET;
+    lf.lfOutPrecision = OUT_STROKE_PRECIS;
+    lf.lfClipPrecision = CLIP_STROKE_PRECIS;
+    lf.lfQuality = DRAFT_QUALITY;
+    lf.lfPitchAndFamily = FF_MODERN | FIXED_PITCH;
+    lstrcpyA(lf.lfFaceName, "ＭＳ ゴシック");
+    return CreateFontIndirectA(&lf);
+}

@@ -19,6 +19,11 @@ struct Units {
 };
 Units DefaultFontUnits();
 
+// The record the main window starts with: the default font's values.
+LOGFONTA StartRecord();
+// A new font like the program's 15-pixel interface font (its preset 1).
+HFONT CreateInterfaceFont();
+
 // Polls until pred holds; false after timeoutMs.
 bool WaitUntil(const std::function<bool()>& pred, DWORD timeoutMs = 5000);
 

@@ -95,16 +95,7 @@ TEST_F(MainWindow, FaceListHoldsBothEnumerationsUnsorted)
 
 TEST_F(MainWindow, FaceListUsesTheFifteenPixelInterfaceFont)
 {
-    LOGFONTA lf{};
-    lf.lfHeight = -15;
-    lf.lfWeight = FW_NORMAL;
-    lf.lfCharSet = SHIFTJIS_CHARSET;
-    lf.lfOutPrecision = OUT_STROKE_PRECIS;
-    lf.lfClipPrecision = CLIP_STROKE_PRECIS;
-    lf.lfQuality = DRAFT_QUALITY;
-    lf.lfPitchAndFamily = FF_MODERN | FIXED_PITCH;
-    lstrcpyA(lf.lfFaceName, "ＭＳ ゴシック");
-    HFONT font = CreateFontIndirectA(&lf);
+    HFONT font = CreateInterfaceFont();
     HDC dc = GetDC(nullptr);
     TEXTMETRICA systemTm{}, presetTm{};
     GetTextMetricsA(dc, &systemTm);
@@ -128,21 +119,8 @@ TEST_F(MainWindow, SampleBoxHoldsTheThreeSampleLines)
 
 TEST_F(MainWindow, FirstRepaintShowsTheDefaultFontValues)
 {
-    HDC dc = GetDC(nullptr);
-    TEXTMETRICA tm{};
-    GetTextMetricsA(dc, &tm);
-    char face[100] = "";
-    GetTextFaceA(dc, sizeof face, face);
-    ReleaseDC(nullptr, dc);
-
-    LOGFONTA lf{};
-    lf.lfHeight = tm.tmHeight;
-    lf.lfWidth = tm.tmAveCharWidth;
-    lf.lfWeight = tm.tmWeight;
-    lf.lfItalic = tm.tmItalic;
-    lf.lfUnderline = tm.tmUnderlined;
-    lf.lfStrikeOut = tm.tmStruckOut;
-    lf.lfCharSet = tm.tmCharSet;
+    const LOGFONTA lf = StartRecord();
+    const char* face = lf.lfFaceName;
     char slots[14][30] = {};
     FormatLogFontFields(lf, slots);
     for (int j = 0; j < 13; ++j) EXPECT_EQ(slots[j], app.Text(app.fields[j])) << "box " << j;
