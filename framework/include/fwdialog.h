@@ -20,9 +20,6 @@ public:
     virtual void OnCancel();
 
 protected:
-    // Builds the dialog from an in-memory template instead of a resource.
-    CDialog(const DLGTEMPLATE* dialogTemplate, CWnd* parent = nullptr);
-
     LRESULT DefaultProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
     void OnWindowGone() override;
@@ -36,7 +33,6 @@ private:
     void RunModalLoop();
 
     UINT m_nIDTemplate;
-    const DLGTEMPLATE* m_lpDialogTemplate;
     CWnd* m_pParentWnd;
     INT_PTR m_nModalResult = -1;
     bool m_bContinueModal = false;

@@ -8,14 +8,9 @@ BEGIN_MESSAGE_MAP(CDialog, CWnd)
 END_MESSAGE_MAP()
 
 CDialog::CDialog(UINT templateId, CWnd* parent)
-    : m_nIDTemplate(templateId), m_lpDialogTemplate(nullptr), m_pParentWnd(parent) {}
-
-CDialog::CDialog(const DLGTEMPLATE* dialogTemplate, CWnd* parent)
-    : m_nIDTemplate(0), m_lpDialogTemplate(dialogTemplate), m_pParentWnd(parent) {}
+    : m_nIDTemplate(templateId), m_pParentWnd(parent) {}
 
 const DLGTEMPLATE* CDialog::FindTemplate() const {
-    if (m_lpDialogTemplate)
-        return m_lpDialogTemplate;
     LPCSTR name = MAKEINTRESOURCEA(m_nIDTemplate);
     HINSTANCE module = AfxFindResourceHandle(name, RT_DIALOG);
     HRSRC resource = ::FindResourceA(module, name, RT_DIALOG);
