@@ -1,92 +1,57 @@
+// Splitting "device,driver,port" as strtok does, with the value cut to the 63
+// bytes the viewer reads, and "no printer" when device or driver is missing.
 #include "PrinterProfile.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-TEST(PrinterProfile, ThreeFieldsAreDeviceDriverAndPort)
-{
-    PrinterProfile p;
-    ASSERT_TRUE(SplitPrinterProfile("PDF,winspool,CUPS:PDF", &p));
-    EXPECT_EQ(p.device, "PDF");
-    EXPECT_EQ(p.driver, "winspool");
-    EXPECT_TRUE(p.hasPort);
-    EXPECT_EQ(p.port, "CUPS:PDF");
-}
+namespace {
 
-TEST(PrinterProfile, JapaneseDeviceNameIsSplitByteWise)
-{
-    PrinterProfile p;
-    ASSERT_TRUE(SplitPrinterProfile("表示ソフト用プリンタ,winspool,LPT1:", &p));
-    EXPECT_EQ(p.device, "表示ソフト用プリンタ");
-    EXPECT_EQ(p.driver, "winspool");
-    EXPECT_EQ(p.port, "LPT1:");
-}
+struct Case {
+    std::string value, device, driver, port;
+    bool hasPort;
+};
 
-TEST(PrinterProfile, CommasInARowCountAsOne)
-{
-    PrinterProfile p;
-    ASSERT_TRUE(SplitPrinterProfile("dev,,port", &p));
-    EXPECT_EQ(p.device, "dev");
-    EXPECT_EQ(p.driver, "port");
-    EXPECT_FALSE(p.hasPort);
-    EXPECT_EQ(p.port, "");
+}  // namespace
 
-    ASSERT_TRUE(SplitPrinterProfile(",,dev,,,drv,,", &p));
-    EXPECT_EQ(p.device, "dev");
-    EXPECT_EQ(p.driver, "drv");
-    EXPECT_FALSE(p.hasPort);
+TEST(PrinterProfile, SplitsIntoDeviceDriverAndPort)
+{
+    const std::string device50(50, 'D'), device61(61, 'D');
+    const Case cases[] = {
+        {"PDF,winspool,CUPS:PDF", "PDF", "winspool", "CUPS:PDF", true},
+        {"表示ソフト用プリンタ,winspool,LPT1:", "表示ソフト用プリンタ", "winspool", "LPT1:", true},
+        // Commas in a row count as one.
+        {"dev,,port", "dev", "port", "", false},
+        {",,dev,,,drv,,", "dev", "drv", "", false},
+        // 65 characters: the port loses its last two.
+        {device50 + ",winspool,Ne00:", device50, "winspool", "Ne0", true},
+        {device61 + ",w", device61, "w", "", false},
+    };
+    for (const Case& c : cases) {
+        PrinterProfile p;
+        ASSERT_TRUE(SplitPrinterProfile(c.value.c_str(), &p)) << c.value;
+        EXPECT_EQ(p.device, c.device);
+        EXPECT_EQ(p.driver, c.driver);
+        EXPECT_EQ(p.port, c.port);
+        EXPECT_EQ(p.hasPort, c.hasPort) << c.value;
+    }
 }
 
 TEST(PrinterProfile, MissingDeviceOrDriverMeansNoPrinter)
 {
-    const char* const values[] = {"", ",", ",,,", "PDF", "PDF,", "PDF,,,"};
-    for (const char* value : values) {
+    const std::string longest(63, 'D');
+    const std::string values[] = {"", ",", ",,,", "PDF", "PDF,", "PDF,,,",
+                                  // The cut takes the whole driver field away.
+                                  std::string(62, 'D') + ",winspool", longest + ",winspool,LPT1:"};
+    for (const std::string& value : values) {
         PrinterProfile p;
-        EXPECT_FALSE(SplitPrinterProfile(value, &p)) << '"' << value << '"';
+        ASSERT_TRUE(SplitPrinterProfile("dev,drv,port", &p));
+        EXPECT_FALSE(SplitPrinterProfile(value.c_str(), &p)) << '"' << value << '"';
+        // An earlier result is cleared.
+        EXPECT_EQ(p.device + p.driver + p.port, "");
+        EXPECT_FALSE(p.hasPort);
     }
     PrinterProfile p;
     EXPECT_FALSE(SplitPrinterProfile(nullptr, &p));
-}
-
-TEST(PrinterProfile, FailureClearsAnEarlierResult)
-{
-    PrinterProfile p;
-    ASSERT_TRUE(SplitPrinterProfile("dev,drv,port", &p));
-    EXPECT_FALSE(SplitPrinterProfile("dev", &p));
-    EXPECT_EQ(p.device, "");
-    EXPECT_EQ(p.driver, "");
-    EXPECT_EQ(p.port, "");
-    EXPECT_FALSE(p.hasPort);
-}
-
-TEST(PrinterProfile, LongerValueIsCutToSixtyThreeCharactersBeforeSplitting)
-{
-    // 50 + 1 + 8 + 1 + 5 = 65 characters: the port loses its last two.
-    const std::string device(50, 'D');
-    const std::string value = device + ",winspool,Ne00:";
-    ASSERT_EQ(value.size(), 65u);
-    PrinterProfile p;
-    ASSERT_TRUE(SplitPrinterProfile(value.c_str(), &p));
-    EXPECT_EQ(p.device, device);
-    EXPECT_EQ(p.driver, "winspool");
-    EXPECT_EQ(p.port, "Ne0");
-
-    // The cut can take the whole driver field away.
-    const std::string noDriver = std::string(62, 'D') + ",winspool";
-    EXPECT_FALSE(SplitPrinterProfile(noDriver.c_str(), &p));
-}
-
-TEST(PrinterProfile, SixtyThreeCharacterValuesAreReadWhole)
-{
-    PrinterProfile p;
-    const std::string device(61, 'D');
-    ASSERT_TRUE(SplitPrinterProfile((device + ",w").c_str(), &p));
-    EXPECT_EQ(p.device, device);
-    EXPECT_EQ(p.driver, "w");
-
-    // A device name of 63 characters fills the value and leaves no driver.
-    const std::string longest(63, 'D');
-    EXPECT_FALSE(SplitPrinterProfile((longest + ",winspool,LPT1:").c_str(), &p));
-    EXPECT_FALSE(SplitPrinterProfile(longest.c_str(), &p));
 }

@@ -25,24 +25,12 @@ std::string Build(const std::string& program, const char* file, bool expectedRes
 TEST(ProgramPath, FileBesideTheProgram)
 {
     EXPECT_EQ(Build("C:\\Tools\\Fontloupe.exe", "API.DAT"), "C:\\Tools\\API.DAT");
-    EXPECT_EQ(Build("C:\\Tools\\Fontloupe.exe", "FLPHELP.html"), "C:\\Tools\\FLPHELP.html");
-    EXPECT_EQ(Build("C:\\Fontloupe.exe", "MFC.DAT"), "C:\\MFC.DAT");
     EXPECT_EQ(Build("Z:/work/build/viewer/Fontloupe.exe", "MFC.DAT"),
               "Z:/work/build/viewer/MFC.DAT");
-    EXPECT_EQ(Build("\\\\server\\share\\Fontloupe.exe", "API.DAT"),
-              "\\\\server\\share\\API.DAT");
-}
-
-TEST(ProgramPath, SecondBytesThatLookLikeBackslashesAreNoSeparators)
-{
     // "表" and "ソ" end with byte 0x5C in code page 932.
     EXPECT_EQ(Build("C:\\表\\ソ\\Fontloupe.exe", "API.DAT"), "C:\\表\\ソ\\API.DAT");
     EXPECT_EQ(Build("C:\\Tools\\表示ソフト.exe", "API.DAT"), "C:\\Tools\\API.DAT");
     EXPECT_EQ(Build("C:\\ソ.exe", "API.DAT"), "C:\\API.DAT");
-}
-
-TEST(ProgramPath, NoDirectoryPart)
-{
     EXPECT_EQ(Build("Fontloupe.exe", "API.DAT"), "API.DAT");
     EXPECT_EQ(Build("C:Fontloupe.exe", "API.DAT"), "C:API.DAT");
     EXPECT_EQ(Build("", "API.DAT"), "API.DAT");
@@ -63,13 +51,9 @@ TEST(ProgramPath, ResultMustFitWithItsNul)
     EXPECT_EQ(Build(farTooLong, "API.DAT", false), "");
 }
 
-TEST(ProgramPath, SmallOrMissingBuffers)
+TEST(ProgramPath, MissingBuffers)
 {
-    char out[9];  // "C:\\b.dat" and its NUL
-    EXPECT_TRUE(BuildPathBesideProgram("C:\\a.exe", "b.dat", out, sizeof out));
-    EXPECT_STREQ(out, "C:\\b.dat");
-    EXPECT_FALSE(BuildPathBesideProgram("C:\\a.exe", "bc.dat", out, sizeof out));
-    EXPECT_STREQ(out, "");
+    char out[9];
     EXPECT_FALSE(BuildPathBesideProgram("C:\\a.exe", "b.dat", out, 0));
     EXPECT_FALSE(BuildPathBesideProgram(nullptr, "b.dat", out, sizeof out));
     EXPECT_STREQ(out, "");
