@@ -1,206 +1,147 @@
-// The real Fontloupe.exe under Wine: where its main dialog and controls stand,
-// what they hold right after start, its menu bar, and the three ways to end it.
-#include <gtest/gtest.h>
-
+// The real Fontloupe.exe under Wine: its main dialog's layout, contents and
+// painted panel right after start, its menu, the about box, and the three
+// ways to end it.
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
-#include "FontloupeDriver.h"
-#include "WindowFont.h"
+#include "DialogLayout.h"
+#include "Fontloupe.h"
 
 namespace {
 
-using Menu = std::vector<std::vector<std::string>>;
-
-const char kSampleLines[] =
-    " ABCDEFFGHIJKLMNOPQRSTUVWUXYZ\r\n"
-    " Height値は 正の時はフォントのセルの高さ\r\n"
-    " 負の時は文字の高さ（セルの高さ－内部レディング）";
-
-::testing::AssertionResult RectIs(const RECT& r, int x, int y, int width, int height) {
-    if (r.left == x && r.top == y && r.right - r.left == width && r.bottom - r.top == height)
+::testing::AssertionResult Equals(const RECT& r, const LayoutRect& l) {
+    if (r.left == l.x && r.top == l.y && r.right - r.left == l.width && r.bottom - r.top == l.height)
         return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure()
-           << "(" << r.left << ", " << r.top << ") " << r.right - r.left << " x "
-           << r.bottom - r.top << ", expected (" << x << ", " << y << ") " << width << " x "
-           << height;
+    return ::testing::AssertionFailure() << "(" << r.left << ", " << r.top << ") " << r.right - r.left
+                                         << " x " << r.bottom - r.top << ", expected (" << l.x << ", "
+                                         << l.y << ") " << l.width << " x " << l.height;
 }
 
-// One program for the checks that only look at it.
-class MainDialogTest : public ::testing::Test {
-protected:
-    static void SetUpTestSuite() {
-        s_program = new testkit::Program;
-        s_dialog = fontloupe::Start(*s_program);
+// Every control of a window: id, class, style, text and place.
+std::vector<std::string> Describe(HWND window) {
+    std::vector<std::string> lines;
+    for (HWND child : testkit::Children(window)) {
+        const RECT r = testkit::ChildRectInParent(child);
+        lines.push_back(std::to_string(GetDlgCtrlID(child)) + " " + testkit::ClassName(child) + " " +
+                        std::to_string(GetWindowLongW(child, GWL_STYLE)) + " " + testkit::Text(child) +
+                        " " + std::to_string(r.left) + "," + std::to_string(r.top) + "," +
+                        std::to_string(r.right) + "," + std::to_string(r.bottom));
     }
-    static void TearDownTestSuite() {
-        delete s_program;  // ends the program
-        s_program = nullptr;
-    }
-    void SetUp() override {
-        ASSERT_NE(s_dialog, nullptr) << "main dialog did not appear";
-        font = MeasureWindowFont(s_dialog);
-    }
+    return lines;
+}
 
-    HWND Control(int id) const { return GetDlgItem(s_dialog, id); }
-
-    static testkit::Program* s_program;
-    static HWND s_dialog;
-    WindowFont font;  // default font of the dialog's device context
-};
-
-testkit::Program* MainDialogTest::s_program = nullptr;
-HWND MainDialogTest::s_dialog = nullptr;
-
-int WindowWidth(int W) { return 67 * W + 2 * GetSystemMetrics(SM_CXFRAME); }
-
-TEST_F(MainDialogTest, StandsAtFifteenFifteenSizedFromTheDefaultFont) {
-    const int W = font.W(), H = font.H(), T = H;
+TEST(MainDialogUi, LayoutContentsPanelAndAboutBox) {
+    testkit::Program program;
+    HWND main = fontloupe::Start(program);
+    ASSERT_TRUE(main) << "main dialog did not appear";
+    const LOGFONTA font = fontloupe::StartFont(main);
+    const int W = font.lfWidth, H = font.lfHeight;
     ASSERT_GT(W, 0);
     ASSERT_GT(H, 0);
-    const int height = 2 * GetSystemMetrics(SM_CYFRAME) + GetSystemMetrics(SM_CYMENU) +
-                       GetSystemMetrics(SM_CYCAPTION) + 15 * H + T;
-    EXPECT_TRUE(RectIs(testkit::WindowRect(s_dialog), 15, 15, WindowWidth(W), height));
-    EXPECT_EQ(testkit::Text(s_dialog), "Fontloupe");
-}
 
-TEST_F(MainDialogTest, ControlsLieOnTheCharacterGrid) {
-    const int W = font.W(), H = font.H(), T = H;
-    const int faceHeight = static_cast<int>(1.5 * H);
-    EXPECT_TRUE(RectIs(testkit::ChildRectInParent(Control(fontloupe::kSampleBox)), 5 * W,
-                       T + 10 * H, 55 * W, 4 * H));
-    EXPECT_TRUE(RectIs(testkit::ChildRectInParent(Control(fontloupe::kFaceNameBox)), 48 * W,
-                       T + 7 * H, 16 * W, faceHeight));
-    EXPECT_TRUE(RectIs(testkit::ChildRectInParent(Control(fontloupe::kCloseButton)),
-                       WindowWidth(W) - 120, 10, 80, 25));
-    EXPECT_EQ(testkit::Text(Control(fontloupe::kCloseButton)), "Close");
-}
+    const DialogLayout layout =
+        ComputeDialogLayout(W, H, H, GetSystemMetrics(SM_CXFRAME), GetSystemMetrics(SM_CYFRAME),
+                            GetSystemMetrics(SM_CYMENU), GetSystemMetrics(SM_CYCAPTION));
+    EXPECT_TRUE(Equals(testkit::WindowRect(main), layout.window));
+    EXPECT_TRUE(Equals(testkit::ChildRectInParent(GetDlgItem(main, IDC_SAMPLE_EDIT)), layout.sampleBox));
+    EXPECT_TRUE(Equals(testkit::ChildRectInParent(GetDlgItem(main, IDC_FACENAME_EDIT)), layout.faceNameBox));
+    EXPECT_TRUE(Equals(testkit::ChildRectInParent(GetDlgItem(main, IDC_CLOSE_BUTTON)), layout.closeButton));
+    EXPECT_EQ(testkit::Text(main), "Fontloupe");
+    EXPECT_EQ(testkit::Text(GetDlgItem(main, IDC_CLOSE_BUTTON)), "Close");
+    EXPECT_NE(GetMenu(main), nullptr);
 
-TEST_F(MainDialogTest, BoxesHoldTheDefaultFaceNameAndTheSampleLines) {
-    ASSERT_FALSE(font.face.empty());
-    EXPECT_EQ(testkit::Text(Control(fontloupe::kFaceNameBox)), font.face);
-    EXPECT_EQ(testkit::Text(Control(fontloupe::kSampleBox)), kSampleLines);
-}
+    ASSERT_NE(font.lfFaceName[0], '\0');
+    EXPECT_EQ(testkit::Text(GetDlgItem(main, IDC_FACENAME_EDIT)), font.lfFaceName);
+    EXPECT_EQ(testkit::Text(GetDlgItem(main, IDC_SAMPLE_EDIT)), fontloupe::kSampleLines);
+    EXPECT_EQ(fontloupe::PanelDifferences(main, font, fontloupe::kScreenCaption), 0);
 
-TEST_F(MainDialogTest, FocusStartsOnTheCloseButton) {
-    GUITHREADINFO info{};
-    info.cbSize = sizeof info;
-    ASSERT_TRUE(GetGUIThreadInfo(s_program->pi.dwThreadId, &info));
-    EXPECT_EQ(info.hwndFocus, Control(fontloupe::kCloseButton));
-}
+    // The about box, opened twice: same content each time, and afterwards the
+    // main dialog as it was. (Its title font is looked at in-process.)
+    const std::vector<std::string> controls = Describe(main);
+    std::vector<std::string> firstBox;
+    for (int opening = 0; opening < 2; ++opening) {
+        SCOPED_TRACE(opening);
+        testkit::PostCommand(main, ID_APP_ABOUT);
+        HWND box = testkit::WaitForWindow(program.Pid(), "#32770", "Fontloupe について");
+        ASSERT_TRUE(box);
+        EXPECT_EQ(GetWindow(box, GW_OWNER), main);
+        HWND icon = nullptr;
+        for (HWND child : testkit::Children(box, "Static"))
+            if ((GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON)
+                icon = child;
+        ASSERT_TRUE(icon);
+        EXPECT_NE(SendMessageW(icon, STM_GETICON, 0, 0), 0);
+        EXPECT_EQ(testkit::Text(GetDlgItem(box, IDC_TITLE_STATIC)), "Fontloupe");
+        EXPECT_EQ(testkit::Text(GetDlgItem(box, IDC_VERSION_STATIC)), "Ver1.40");
+        EXPECT_EQ(testkit::Text(GetDlgItem(box, IDC_HOMEPAGE_BUTTON)), "https://fontloupe.example.org/");
+        bool nameLine = false;
+        for (HWND child : testkit::Children(box, "Static"))
+            nameLine = nameLine || testkit::Text(child) == "Fontloupe 開発チーム";
+        EXPECT_TRUE(nameLine);
+        if (opening == 0)
+            firstBox = Describe(box);
+        else
+            EXPECT_EQ(Describe(box), firstBox);
 
-TEST_F(MainDialogTest, HasAOneLineMenuBar) {
-    EXPECT_NE(GetMenu(s_dialog), nullptr);
-    const RECT window = testkit::WindowRect(s_dialog);
-    const RECT client = testkit::ClientRectOnScreen(s_dialog);
-    // Above the client area: the frame (as wide as at the side), caption and menu bar.
-    EXPECT_EQ((client.top - window.top) - (client.left - window.left),
-              GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CYMENU));
+        testkit::PressButton(box, IDOK);
+        ASSERT_TRUE(testkit::WaitForWindowGone(box));
+        EXPECT_TRUE(IsWindowEnabled(main));
+        EXPECT_EQ(Describe(main), controls);
+        EXPECT_EQ(fontloupe::PanelDifferences(main, font, fontloupe::kScreenCaption), 0);
+    }
 }
 
 // Wine does not let another process read a window's menu, so the menu is read
-// from the program file, with the dialog template that names it.
-class ProgramFileTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        exe = LoadLibraryExA(fontloupe::ExePath().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
-        ASSERT_NE(exe, nullptr);
-    }
-    void TearDown() override {
-        if (exe)
-            FreeLibrary(exe);
-    }
-    HMODULE exe = nullptr;
-};
-
-// Texts of a menu's popups and items ("-" for a separator), and the item ids.
-void ReadMenu(HMENU bar, Menu* texts, std::vector<std::vector<UINT>>* ids) {
+// from the program file.
+TEST(MainDialogUi, MenuBarHoldsItsItems) {
+    HMODULE exe = LoadLibraryExA(fontloupe::ExePath().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    ASSERT_TRUE(exe);
+    HMENU bar = LoadMenuA(exe, MAKEINTRESOURCEA(IDR_MAINMENU));
+    ASSERT_TRUE(bar);
+    // Popups with id 0, separators as "-".
+    std::vector<std::pair<std::string, UINT>> items;
     for (int i = 0; i < GetMenuItemCount(bar); ++i) {
         char text[64] = "";
         GetMenuStringA(bar, i, text, sizeof text, MF_BYPOSITION);
-        texts->push_back({text});
-        ids->push_back({});
+        items.push_back({text, 0});
         HMENU popup = GetSubMenu(bar, i);
         for (int j = 0; popup && j < GetMenuItemCount(popup); ++j) {
-            MENUITEMINFOA item{};
-            item.cbSize = sizeof item;
-            item.fMask = MIIM_FTYPE | MIIM_ID;
-            GetMenuItemInfoA(popup, j, TRUE, &item);
             GetMenuStringA(popup, j, text, sizeof text, MF_BYPOSITION);
-            texts->back().push_back((item.fType & MFT_SEPARATOR) ? "-" : text);
-            ids->back().push_back(item.wID);
+            const bool separator = GetMenuState(popup, j, MF_BYPOSITION) & MF_SEPARATOR;
+            items.push_back({separator ? "-" : text, separator ? 0 : GetMenuItemID(popup, j)});
         }
     }
-}
-
-TEST_F(ProgramFileTest, MenuHoldsEveryItemInOrder) {
-    HMENU bar = LoadMenuA(exe, MAKEINTRESOURCEA(129));
-    ASSERT_NE(bar, nullptr);
-    Menu texts;
-    std::vector<std::vector<UINT>> ids;
-    ReadMenu(bar, &texts, &ids);
     DestroyMenu(bar);
-
-    const Menu expectedTexts = {
-        {"ﾌｫﾝﾄ選択", "ｽｸﾘｰﾝﾌｫﾝﾄ", "ﾌﾟﾘﾝﾀﾌｫﾝﾄ", "-", "テスト印刷", "-", "閉じる"},
-        {"編集", "ｻﾝﾌﾟﾙｺｰﾄﾞ出力(API)", "ｻﾝﾌﾟﾙｺｰﾄﾞ出力(MFC)"},
-        {"?", "ﾍﾙﾌﾟ", "About..."},
-    };
-    const std::vector<std::vector<UINT>> expectedIds = {
-        {fontloupe::kScreenFont, fontloupe::kPrinterFont, 0, fontloupe::kTestPrint, 0,
-         fontloupe::kClose},
-        {fontloupe::kSampleCodeApi, fontloupe::kSampleCodeMfc},
-        {fontloupe::kHelpPage, fontloupe::kAbout},
-    };
-    EXPECT_EQ(texts, expectedTexts);
-    EXPECT_EQ(ids, expectedIds);
+    FreeLibrary(exe);
+    const std::vector<std::pair<std::string, UINT>> expected = {
+        {"ﾌｫﾝﾄ選択", 0}, {"ｽｸﾘｰﾝﾌｫﾝﾄ", ID_SCREEN_FONT}, {"ﾌﾟﾘﾝﾀﾌｫﾝﾄ", ID_PRINTER_FONT}, {"-", 0},
+        {"テスト印刷", ID_TEST_PRINT}, {"-", 0}, {"閉じる", ID_APP_CLOSE},
+        {"編集", 0}, {"ｻﾝﾌﾟﾙｺｰﾄﾞ出力(API)", ID_SAMPLECODE_API}, {"ｻﾝﾌﾟﾙｺｰﾄﾞ出力(MFC)", ID_SAMPLECODE_MFC},
+        {"?", 0}, {"ﾍﾙﾌﾟ", ID_HELP_PAGE}, {"About...", ID_APP_ABOUT}};
+    EXPECT_EQ(items, expected);
 }
 
-TEST_F(ProgramFileTest, MainDialogTemplateNamesTheMenu) {
-    HRSRC found = FindResourceA(exe, MAKEINTRESOURCEA(102), RT_DIALOG);
-    ASSERT_NE(found, nullptr);
-    const WORD* words = static_cast<const WORD*>(LockResource(LoadResource(exe, found)));
-    // Extended template: version 1, signature 0xFFFF, help id, styles, item
-    // count and the four coordinates, then the menu as 0xFFFF and its ordinal.
-    ASSERT_EQ(words[0], 1);
-    ASSERT_EQ(words[1], 0xFFFF);
-    const WORD* menu = words + 2 + 2 + 2 + 2 + 1 + 4;
-    EXPECT_EQ(menu[0], 0xFFFF);
-    EXPECT_EQ(menu[1], 129);
-}
-
-// Each way out ends the process and leaves no window behind.
-class MainDialogEndTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        dialog = fontloupe::Start(program);
-        ASSERT_NE(dialog, nullptr) << "main dialog did not appear";
-    }
-    void ExpectProgramGone() {
+TEST(MainDialogUi, CloseButtonMenuItemAndEscapeEndTheProgram) {
+    const std::pair<const char*, std::function<void(HWND, DWORD)>> ways[] = {
+        {"Close", [](HWND main, DWORD) { PostMessageW(GetDlgItem(main, IDC_CLOSE_BUTTON), BM_CLICK, 0, 0); }},
+        {"閉じる", [](HWND main, DWORD) { testkit::PostCommand(main, ID_APP_CLOSE); }},
+        {"Esc", [](HWND, DWORD thread) {
+             GUITHREADINFO info{};
+             info.cbSize = sizeof info;
+             GetGUIThreadInfo(thread, &info);
+             PostMessageW(info.hwndFocus, WM_KEYDOWN, VK_ESCAPE, 1);
+         }}};
+    for (const auto& way : ways) {
+        SCOPED_TRACE(way.first);
+        testkit::Program program;
+        HWND main = fontloupe::Start(program);
+        ASSERT_TRUE(main);
+        way.second(main, program.pi.dwThreadId);
         EXPECT_TRUE(program.WaitForExit(10000)) << "program still running";
-        EXPECT_FALSE(IsWindow(dialog));
+        EXPECT_FALSE(IsWindow(main));
     }
-    testkit::Program program;
-    HWND dialog = nullptr;
-};
-
-TEST_F(MainDialogEndTest, CloseButtonEndsTheProgram) {
-    PostMessageW(GetDlgItem(dialog, fontloupe::kCloseButton), BM_CLICK, 0, 0);
-    ExpectProgramGone();
-}
-
-TEST_F(MainDialogEndTest, CloseMenuItemEndsTheProgram) {
-    testkit::PostCommand(dialog, fontloupe::kClose);
-    ExpectProgramGone();
-}
-
-TEST_F(MainDialogEndTest, EscapeEndsTheProgram) {
-    GUITHREADINFO info{};
-    info.cbSize = sizeof info;
-    ASSERT_TRUE(GetGUIThreadInfo(program.pi.dwThreadId, &info));
-    ASSERT_NE(info.hwndFocus, nullptr);
-    PostMessageW(info.hwndFocus, WM_KEYDOWN, VK_ESCAPE, 1);
-    ExpectProgramGone();
 }
 
 }  // namespace

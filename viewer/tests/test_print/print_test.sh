@@ -1,16 +1,17 @@
 #!/usr/bin/env bash
 # One test print through the real Fontloupe.exe to the cups-pdf printer, then
 # the printed page checked by where its ink is.
-#   print_test.sh DRIVER.exe PAGE_ANALYSIS.py WORKDIR PDF_DIR EMULATOR...
+#   print_test.sh TEST.exe PAGE_ANALYSIS.py WORKDIR PDF_DIR EMULATOR...
 set -euo pipefail
-driver=$1 analysis=$2 work=$3 pdf_dir=$4
+test_exe=$1 analysis=$2 work=$3 pdf_dir=$4
 shift 4
 
 mkdir -p "$work"
 rm -f "$work"/*
 rm -f "$pdf_dir"/Tarvel_Print*
 
-"$@" "$driver" "$work/printer.txt"
+# The test program writes the printer's metrics there and prints.
+PRINT_INFO="Z:$work/printer.txt" "$@" "$test_exe" --gtest_filter=TestPrint.PrintsThePrinterFont
 
 # cups-pdf names the file after the job title; it takes a few seconds.
 pdf=

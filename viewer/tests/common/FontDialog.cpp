@@ -1,0 +1,96 @@
+#include "FontDialog.h"
+
+#include "testkit.h"
+
+namespace fontdialog {
+
+namespace {
+
+const int kStrikeOutCheck = 0x410;
+const int kUnderlineCheck = 0x411;
+
+// Selects the item with this text and tells the dialog, as a click in the
+// list does; *itemData receives the item's data.
+bool SelectItem(HWND dialog, int id, const std::string& text, LPARAM* itemData) {
+    HWND combo = ::GetDlgItem(dialog, id);
+    for (int i = 0; i < testkit::ComboCount(combo); ++i) {
+        if (testkit::ComboItem(combo, i) != text)
+            continue;
+        ::SendMessageW(combo, CB_SETCURSEL, i, 0);
+        DWORD_PTR ignored = 0;
+        ::SendMessageTimeoutW(dialog, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE),
+                              reinterpret_cast<LPARAM>(combo), SMTO_ABORTIFHUNG, 5000, &ignored);
+        *itemData = ::SendMessageW(combo, CB_GETITEMDATA, i, 0);
+        return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+HWND Wait(DWORD pid, DWORD timeoutMs) {
+    const DWORD start = ::GetTickCount();
+    do {
+        for (HWND h : testkit::TopWindows(pid, "#32770"))
+            if (::IsWindowVisible(h) && ::GetDlgItem(h, kFace) && ::GetDlgItem(h, kSize))
+                return h;
+        testkit::Sleep(50);
+    } while (::GetTickCount() - start < timeoutMs);
+    return nullptr;
+}
+
+bool Select(HWND dialog, const Choice& choice, LOGFONTA* chosen) {
+    // The face first: it refills the other lists.
+    LPARAM face = 0, charSet = 0, style = 0, size = 0;
+    if (!SelectItem(dialog, kFace, choice.face, &face) ||
+        (!choice.charSet.empty() && !SelectItem(dialog, kCharSet, choice.charSet, &charSet)) ||
+        !SelectItem(dialog, kStyle, choice.style, &style) ||
+        !SelectItem(dialog, kSize, std::to_string(choice.points), &size))
+        return false;
+
+    HWND charSets = ::GetDlgItem(dialog, kCharSet);
+    charSet = ::SendMessageW(charSets, CB_GETITEMDATA, ::SendMessageW(charSets, CB_GETCURSEL, 0, 0), 0);
+    HDC screen = ::GetDC(nullptr);
+    const int dpi = ::GetDeviceCaps(screen, LOGPIXELSY);
+    ::ReleaseDC(nullptr, screen);
+
+    *chosen = LOGFONTA{};
+    chosen->lfHeight = -::MulDiv(LOWORD(size), dpi, 72);
+    chosen->lfWeight = LOWORD(style);
+    chosen->lfItalic = static_cast<BYTE>(HIWORD(style));
+    chosen->lfUnderline = ::IsDlgButtonChecked(dialog, kUnderlineCheck) == BST_CHECKED;
+    chosen->lfStrikeOut = ::IsDlgButtonChecked(dialog, kStrikeOutCheck) == BST_CHECKED;
+    chosen->lfCharSet = static_cast<BYTE>(charSet);
+    chosen->lfPitchAndFamily = static_cast<BYTE>(HIWORD(face) >> 8);
+    lstrcpynA(chosen->lfFaceName, choice.face.c_str(), LF_FACESIZE);
+    return true;
+}
+
+bool Close(HWND dialog, int button) {
+    testkit::PressButton(dialog, button);
+    return testkit::WaitForWindowGone(dialog);
+}
+
+std::string Selected(HWND dialog, Combo combo) {
+    HWND box = ::GetDlgItem(dialog, combo);
+    const int index = testkit::ComboSelection(box);
+    return index < 0 ? std::string() : testkit::ComboItem(box, index);
+}
+
+bool Choose(HWND mainDialog, int command, const Choice& choice, LOGFONTA* chosen) {
+    DWORD pid = 0;
+    ::GetWindowThreadProcessId(mainDialog, &pid);
+    ::PostMessageW(mainDialog, WM_COMMAND, command, 0);
+    HWND dialog = Wait(pid);
+    if (!dialog)
+        return false;
+    if (!Select(dialog, choice, chosen)) {
+        Close(dialog, IDCANCEL);
+        return false;
+    }
+    DWORD_PTR ignored = 0;
+    return Close(dialog, IDOK) &&
+           ::SendMessageTimeoutW(mainDialog, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 10000, &ignored);
+}
+
+}  // namespace fontdialog

@@ -1,0 +1,135 @@
+#include "Fontloupe.h"
+
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
+#include "PanelItems.h"
+#include "TemplateExpand.h"
+#include "framework.h"
+
+namespace fontloupe {
+
+const char kSampleLines[] =
+    " ABCDEFFGHIJKLMNOPQRSTUVWUXYZ\r\n"
+    " Height値は 正の時はフォントのセルの高さ\r\n"
+    " 負の時は文字の高さ（セルの高さ－内部レディング）";
+const char kScreenCaption[] = "☆ Screen Font ☆";
+
+std::string ExePath() { return FONTLOUPE_EXE; }
+
+std::string ExeDir() {
+    const std::string path = ExePath();
+    return path.substr(0, path.rfind('\\') + 1);
+}
+
+HWND Start(testkit::Program& program, const std::string& workDir, const std::string& exePath) {
+    if (!testkit::Start(program, exePath, workDir))
+        return nullptr;
+    return testkit::WaitForWindow(program.Pid(), "#32770", "Fontloupe");
+}
+
+DWORD Pid(HWND window) {
+    DWORD pid = 0;
+    ::GetWindowThreadProcessId(window, &pid);
+    return pid;
+}
+
+namespace {
+
+LOGFONTA FontOf(HDC dc) {
+    TEXTMETRICA tm{};
+    ::GetTextMetricsA(dc, &tm);
+    LOGFONTA lf{};
+    lf.lfHeight = tm.tmHeight;
+    lf.lfWidth = tm.tmAveCharWidth;
+    lf.lfWeight = tm.tmWeight;
+    lf.lfItalic = tm.tmItalic;
+    lf.lfUnderline = tm.tmUnderlined;
+    lf.lfStrikeOut = tm.tmStruckOut;
+    lf.lfCharSet = tm.tmCharSet;
+    ::GetTextFaceA(dc, LF_FACESIZE, lf.lfFaceName);
+    return lf;
+}
+
+}  // namespace
+
+LOGFONTA StartFont(HWND mainDialog) {
+    HDC dc = ::GetDC(mainDialog);
+    const LOGFONTA lf = FontOf(dc);
+    ::ReleaseDC(mainDialog, dc);
+    return lf;
+}
+
+int PanelDifferences(HWND mainDialog, const LOGFONTA& lf, const std::string& caption) {
+    const LOGFONTA grid = StartFont(mainDialog);
+    testkit::BringToFront(mainDialog);
+    const RECT client = testkit::ClientRectOnScreen(mainDialog);
+    const int width = client.right - client.left, height = client.bottom - client.top;
+    testkit::Canvas canvas(width, height);
+    // The reference is only fair in the window's own default font.
+    const LOGFONTA canvasFont = FontOf(canvas.Dc());
+    if (std::memcmp(&canvasFont, &grid, sizeof grid) != 0) {
+        ADD_FAILURE() << "memory device context font " << canvasFont.lfFaceName << " differs from "
+                      << grid.lfFaceName;
+        return -1;
+    }
+    ::SetBkMode(canvas.Dc(), TRANSPARENT);
+    for (const PanelItem& item :
+         BuildPanelItems(lf, caption.c_str(), grid.lfWidth, grid.lfHeight, grid.lfHeight))
+        ::TextOutA(canvas.Dc(), item.x, item.y, item.text.data(), static_cast<int>(item.text.size()));
+
+    const std::vector<unsigned> shown = testkit::CaptureScreen(client);
+    std::vector<unsigned> expected = canvas.Pixels();
+    // The controls cover parts of the panel; they are not its drawing.
+    for (int id : {IDC_SAMPLE_EDIT, IDC_FACENAME_EDIT, IDC_CLOSE_BUTTON}) {
+        const RECT r = testkit::ChildRectInParent(::GetDlgItem(mainDialog, id));
+        for (int y = std::max(0L, r.top); y < std::min<long>(height, r.bottom); ++y)
+            for (int x = std::max(0L, r.left); x < std::min<long>(width, r.right); ++x)
+                expected[static_cast<size_t>(y) * width + x] = shown[static_cast<size_t>(y) * width + x];
+    }
+    return testkit::CountDifferences(shown, expected);
+}
+
+::testing::AssertionResult AnswerMessage(HWND mainDialog, const std::string& caption,
+                                         const std::string& text) {
+    const testkit::MessageBoxInfo box = testkit::WaitForMessageBox(Pid(mainDialog));
+    if (!box.hwnd)
+        return ::testing::AssertionFailure() << "no message box";
+    const HWND owner = ::GetWindow(box.hwnd, GW_OWNER);
+    testkit::PressButton(box.hwnd, IDOK);
+    if (!testkit::WaitForWindowGone(box.hwnd))
+        return ::testing::AssertionFailure() << "the message box stayed";
+    if (box.caption != caption || box.text != text || owner != mainDialog)
+        return ::testing::AssertionFailure() << "message \"" << box.text << "\" under \""
+                                             << box.caption << "\", or not over the main dialog";
+    return ::testing::AssertionSuccess();
+}
+
+::testing::AssertionResult ShowsSampleCode(HWND mainDialog, int command,
+                                           const std::string& templatePath, const LOGFONTA& lf) {
+    CStdioFile file;
+    if (!file.Open(templatePath.c_str(), CFile::modeRead))
+        return ::testing::AssertionFailure() << "cannot open " << templatePath;
+    std::vector<CString> lines;
+    CString line;
+    while (file.ReadString(line))
+        lines.push_back(line);
+    const std::string expected = static_cast<LPCTSTR>(ExpandTemplate(lines, lf));
+
+    testkit::PostCommand(mainDialog, command);
+    HWND dialog = testkit::WaitForWindow(Pid(mainDialog), "#32770", "Fontloupe - サンプルコード");
+    if (!dialog)
+        return ::testing::AssertionFailure()
+               << "no sample-code dialog; message: " << testkit::WaitForMessageBox(Pid(mainDialog), 0).text;
+    const std::string shown = testkit::Text(::GetDlgItem(dialog, IDC_CODE_EDIT));
+    const bool modal = !::IsWindowEnabled(mainDialog);
+    testkit::PressButton(dialog, IDCANCEL);
+    if (!testkit::WaitForWindowGone(dialog) || !modal)
+        return ::testing::AssertionFailure() << "the dialog is not modal or stayed open";
+    if (shown != expected)
+        return ::testing::AssertionFailure() << "shows\n" << shown << "\nnot\n" << expected;
+    return ::testing::AssertionSuccess();
+}
+
+}  // namespace fontloupe

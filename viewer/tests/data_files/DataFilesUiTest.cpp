@@ -1,0 +1,133 @@
+// The data files the real Fontloupe.exe reads from its own directory,
+// whatever the current directory: the sample-code templates and the help page
+// it hands to the shell. A recorder registered as the opener of ".html" pages
+// stands in for the browser.
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "Fontloupe.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const char kPage[] = "FLPHELP.html";
+const char kNotFoundCaption[] = "Fontloupe [Error!]";
+
+fs::path Wide(const std::string& cp932) { return fs::path(testkit::FromCp932(cp932)); }
+
+// A copy of the program named exeName, with its data files but the missing
+// one, in dir (CP932, trailing '\') under the work folder; removed afterwards.
+struct ProgramCopy {
+    ProgramCopy(const std::string& name, const std::string& exeName, const std::string& missing = "")
+        : dir(std::string(WORK_DIR) + "\\" + name + "\\"), exe(dir + exeName) {
+        fs::remove_all(Wide(dir));
+        fs::create_directories(Wide(dir));
+        fs::copy_file(Wide(fontloupe::ExePath()), Wide(exe));
+        for (const char* file : {"API.DAT", "MFC.DAT", kPage})
+            if (file != missing)
+                fs::copy_file(Wide(fontloupe::ExeDir() + file), Wide(dir + file));
+    }
+    ~ProgramCopy() {
+        std::error_code ignored;
+        fs::remove_all(Wide(dir), ignored);
+    }
+    const std::string dir, exe;
+};
+
+// Registers the recorder as the shell's opener of ".html" pages for the life
+// of the object. Wine's shell reads the machine's classes only, so the entries
+// go to HKEY_CLASSES_ROOT.
+class PageOpener {
+public:
+    explicit PageOpener(const std::string& record) {
+        wchar_t old[256] = L"";
+        DWORD size = sizeof old;
+        hadType_ = RegGetValueW(HKEY_CLASSES_ROOT, L".html", nullptr, RRF_RT_REG_SZ, nullptr, old,
+                                &size) == ERROR_SUCCESS;
+        oldType_ = old;
+        Set(L".html", kClass);
+        Set(std::wstring(kClass) + L"\\shell\\open\\command",
+            L"\"" + testkit::FromCp932(RECORDER_EXE) + L"\" \"" + testkit::FromCp932(record) + L"\" \"%1\"");
+    }
+    ~PageOpener() {
+        if (hadType_)
+            Set(L".html", oldType_);
+        else
+            RegDeleteKeyValueW(HKEY_CLASSES_ROOT, L".html", nullptr);
+        RegDeleteTreeW(HKEY_CLASSES_ROOT, kClass);
+    }
+
+private:
+    static constexpr const wchar_t* kClass = L"FontloupeTest.Opener";
+    static void Set(const std::wstring& key, const std::wstring& value) {
+        RegSetKeyValueW(HKEY_CLASSES_ROOT, key.c_str(), nullptr, REG_SZ, value.c_str(),
+                        static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
+    }
+    bool hadType_;
+    std::wstring oldType_;
+};
+
+class DataFilesUi : public ::testing::Test {
+protected:
+    void SetUp() override { fs::remove(Wide(record_)); }
+
+    // What the recorder was asked to open; empty when it was not started.
+    std::string Opened() {
+        for (int i = 0; i < 100; ++i) {
+            std::ifstream in(Wide(record_));
+            std::string line;
+            if (std::getline(in, line))
+                return line;
+            testkit::Sleep(100);
+        }
+        return "";
+    }
+
+    const std::string record_ = std::string(WORK_DIR) + "\\opened.txt";
+    PageOpener opener_{record_};
+};
+
+// "表" and "ソ" end in the byte 0x5C, the value of '\': directory and program
+// name hold them, so that a split at the last 0x5C byte would cut the name
+// instead of taking the directory whole. Started from C:\, where there is no
+// data file.
+TEST_F(DataFilesUi, FilesBesideTheProgramAreFoundFromAnotherDirectory) {
+    ProgramCopy copy("表示ソフト", "表示ソフト.exe");
+    testkit::Program program;
+    HWND main = fontloupe::Start(program, "C:\\", copy.exe);
+    ASSERT_TRUE(main);
+    const LOGFONTA font = fontloupe::StartFont(main);
+    EXPECT_TRUE(fontloupe::ShowsSampleCode(main, ID_SAMPLECODE_API, copy.dir + "API.DAT", font));
+    EXPECT_TRUE(fontloupe::ShowsSampleCode(main, ID_SAMPLECODE_MFC, copy.dir + "MFC.DAT", font));
+    testkit::PostCommand(main, ID_HELP_PAGE);
+    EXPECT_EQ(Opened(), copy.dir + kPage);
+    EXPECT_FALSE(testkit::WaitForMessageBox(program.Pid(), 500).hwnd);
+}
+
+// Started where the built program's files lie: only its own directory counts.
+TEST_F(DataFilesUi, MissingMfcTemplateAndHelpPageAreReported) {
+    ProgramCopy noMfc("no_mfc", "Fontloupe.exe", "MFC.DAT");
+    testkit::Program program;
+    HWND main = fontloupe::Start(program, fontloupe::ExeDir(), noMfc.exe);
+    ASSERT_TRUE(main);
+    testkit::PostCommand(main, ID_SAMPLECODE_MFC);
+    EXPECT_TRUE(fontloupe::AnswerMessage(main, kNotFoundCaption,
+                                         "データファイルが見つかりません。再インストールしてください。"));
+    EXPECT_FALSE(testkit::WaitForWindow(program.Pid(), "#32770", "Fontloupe - サンプルコード", 500));
+    EXPECT_TRUE(fontloupe::ShowsSampleCode(main, ID_SAMPLECODE_API, noMfc.dir + "API.DAT",
+                                           fontloupe::StartFont(main)));
+
+    ProgramCopy noPage("no_page", "Fontloupe.exe", kPage);
+    testkit::Program other;
+    main = fontloupe::Start(other, fontloupe::ExeDir(), noPage.exe);
+    ASSERT_TRUE(main);
+    testkit::PostCommand(main, ID_HELP_PAGE);
+    EXPECT_TRUE(fontloupe::AnswerMessage(main, kNotFoundCaption,
+                                         "ヘルプファイルが見つかりません。再インストールしてください。"));
+    EXPECT_FALSE(fs::exists(Wide(record_))) << "the shell was asked to open something";
+}
+
+}  // namespace
