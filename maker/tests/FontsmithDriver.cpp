@@ -1,15 +1,30 @@
 #include "FontsmithDriver.h"
 
-const char kMainClass[] = "Fontsmith [Fontloupe 付録]";
+#include <algorithm>
+
+namespace {
+
+const char kMainClass[] = "Fontsmith [Fontloupe 付録]";  // also the main window's title
 const char kEditorClass[] = "Fontloupe [Editor]";
 
-Units DefaultFontUnits()
+}  // namespace
+
+LOGFONTA StartRecord()
 {
     HDC dc = GetDC(nullptr);
     TEXTMETRICA tm{};
     GetTextMetricsA(dc, &tm);
+    LOGFONTA lf{};
+    lf.lfHeight = tm.tmHeight;
+    lf.lfWidth = tm.tmAveCharWidth;
+    lf.lfWeight = tm.tmWeight;
+    lf.lfItalic = tm.tmItalic;
+    lf.lfUnderline = tm.tmUnderlined;
+    lf.lfStrikeOut = tm.tmStruckOut;
+    lf.lfCharSet = tm.tmCharSet;
+    GetTextFaceA(dc, sizeof lf.lfFaceName, lf.lfFaceName);
     ReleaseDC(nullptr, dc);
-    return {tm.tmAveCharWidth, tm.tmHeight};
+    return lf;
 }
 
 bool WaitUntil(const std::function<bool()>& pred, DWORD timeoutMs)
@@ -22,21 +37,37 @@ bool WaitUntil(const std::function<bool()>& pred, DWORD timeoutMs)
     return true;
 }
 
+int DifferencesFromText(HWND hwnd, const RECT& r, const std::string& text, HFONT font,
+                        COLORREF background, UINT format)
+{
+    const int width = r.right - r.left, height = r.bottom - r.top;
+    testkit::Canvas canvas(width, height, background);
+    HGDIOBJ oldFont = SelectObject(canvas.Dc(), font);
+    SetBkMode(canvas.Dc(), TRANSPARENT);
+    RECT all{0, 0, width, height};
+    DrawTextA(canvas.Dc(), text.c_str(), (int)text.size(), &all, format);
+    SelectObject(canvas.Dc(), oldFont);
+
+    RECT screen = testkit::ClientRectOnScreen(hwnd);
+    OffsetRect(&all, screen.left + r.left, screen.top + r.top);
+    return testkit::CountDifferences(canvas.Pixels(), testkit::CaptureScreen(all));
+}
+
 Fontsmith::~Fontsmith()
 {
     if (program.Running()) program.Kill();
 }
 
-bool Fontsmith::Start(const std::string& workDir)
+bool Fontsmith::Start()
 {
-    if (!testkit::Start(program, FONTSMITH_EXE, workDir)) return false;
+    if (!testkit::Start(program, FONTSMITH_EXE)) return false;
     main = testkit::WaitForWindow(program.Pid(), kMainClass, kMainClass);
     if (!main) return false;
     int field = 0;
     for (HWND child : testkit::Children(main)) {
         std::string cls = testkit::ClassName(child);
-        LONG style = GetWindowLongW(child, GWL_STYLE);
-        if (cls == "Edit" && (style & ES_AUTOVSCROLL))
+        // The sample box is the only edit control that scrolls vertically.
+        if (cls == "Edit" && (GetWindowLongW(child, GWL_STYLE) & ES_AUTOVSCROLL))
             sample = child;
         else if (cls == "Edit" && field < 13)
             fields[field++] = child;
@@ -45,9 +76,8 @@ bool Fontsmith::Start(const std::string& workDir)
         else if (cls == "Button")
             create = child;
     }
-    // The first repaint fills the boxes.
     return sample && field == 13 && faceList && create &&
-           WaitUntil([this] { return !Text(fields[0]).empty(); });
+           WaitUntil([this] { return !testkit::Text(fields[0]).empty(); });
 }
 
 void Fontsmith::Type(HWND box, const std::string& text)
@@ -69,41 +99,32 @@ void Fontsmith::Repaint()
     const std::string marker = "#";
     Type(fields[12], marker);
     RedrawWindow(main, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-    WaitUntil([&] { return Text(fields[12]) != marker; });
-}
-
-std::vector<HWND> Fontsmith::Editors() const
-{
-    return testkit::TopWindows(program.Pid(), kEditorClass);
+    WaitUntil([&] { return testkit::Text(fields[12]) != marker; });
 }
 
 HWND Fontsmith::OpenEditor()
 {
-    std::vector<HWND> before = Editors();
+    std::vector<HWND> before = testkit::TopWindows(program.Pid(), kEditorClass);
     testkit::PostCommand(main, 104);
     HWND found = nullptr;
     WaitUntil([&] {
-        for (HWND h : Editors()) {
-            bool old = false;
-            for (HWND b : before) old = old || b == h;
-            if (!old && IsWindowVisible(h)) found = h;
-        }
+        for (HWND h : testkit::TopWindows(program.Pid(), kEditorClass))
+            if (IsWindowVisible(h) && std::find(before.begin(), before.end(), h) == before.end())
+                found = h;
         return found != nullptr;
     });
     return found;
 }
 
-int Fontsmith::FindFace(const std::string& face) const
+bool Fontsmith::SelectFace(const std::string& face)
 {
-    int count = testkit::ComboCount(faceList);
-    for (int i = 0; i < count; ++i)
-        if (testkit::ComboItem(faceList, i) == face) return i;
-    return -1;
-}
-
-void Fontsmith::SelectFace(int index)
-{
-    SendMessageW(faceList, CB_SETCURSEL, (WPARAM)index, 0);
+    for (int i = 0; i < testkit::ComboCount(faceList); ++i) {
+        if (testkit::ComboItem(faceList, i) == face) {
+            SendMessageW(faceList, CB_SETCURSEL, (WPARAM)i, 0);
+            return true;
+        }
+    }
+    return false;
 }
 
 HWND EditorEdit(HWND editor)
@@ -111,45 +132,7 @@ HWND EditorEdit(HWND editor)
     return GetDlgItem(editor, 1);
 }
 
-std::vector<std::string> SplitLines(const std::string& text)
+std::string EditorText(HWND editor)
 {
-    std::vector<std::string> lines;
-    size_t start = 0, end;
-    while ((end = text.find("\r\n", start)) != std::string::npos) {
-        lines.push_back(text.substr(start, end - start));
-        start = end + 2;
-    }
-    return lines;
-}
-
-LOGFONTA StartRecord()
-{
-    HDC dc = GetDC(nullptr);
-    TEXTMETRICA tm{};
-    GetTextMetricsA(dc, &tm);
-    LOGFONTA lf{};
-    lf.lfHeight = tm.tmHeight;
-    lf.lfWidth = tm.tmAveCharWidth;
-    lf.lfWeight = tm.tmWeight;
-    lf.lfItalic = tm.tmItalic;
-    lf.lfUnderline = tm.tmUnderlined;
-    lf.lfStrikeOut = tm.tmStruckOut;
-    lf.lfCharSet = tm.tmCharSet;
-    GetTextFaceA(dc, sizeof lf.lfFaceName, lf.lfFaceName);
-    ReleaseDC(nullptr, dc);
-    return lf;
-}
-
-HFONT CreateInterfaceFont()
-{
-    LOGFONTA lf{};
-    lf.lfHeight = -15;
-    lf.lfWeight = FW_NORMAL;
-    lf.lfCharSet = SHIFTJIS_CHARSET;
-    lf.lfOutPrecision = OUT_STROKE_PRECIS;
-    lf.lfClipPrecision = CLIP_STROKE_PRECIS;
-    lf.lfQuality = DRAFT_QUALITY;
-    lf.lfPitchAndFamily = FF_MODERN | FIXED_PITCH;
-    lstrcpyA(lf.lfFaceName, "ＭＳ ゴシック");
-    return CreateFontIndirectA(&lf);
+    return testkit::Text(EditorEdit(editor));
 }

@@ -9,31 +9,25 @@
 
 #include "testkit.h"
 
-extern const char kMainClass[];
-extern const char kEditorClass[];
-
-// Layout units of the main window: the default font of a window's DC.
-struct Units {
-    int cx = 0;
-    int cy = 0;
-};
-Units DefaultFontUnits();
-
-// The record the main window starts with: the default font's values.
+// The record the main window starts with: the default font's values. Its
+// lfWidth and lfHeight are also the layout units cx and cy.
 LOGFONTA StartRecord();
-// A new font like the program's 15-pixel interface font (its preset 1).
-HFONT CreateInterfaceFont();
 
 // Polls until pred holds; false after timeoutMs.
 bool WaitUntil(const std::function<bool()>& pred, DWORD timeoutMs = 5000);
 
+// Number of pixels in which a client rectangle of hwnd, as on the screen,
+// differs from text drawn here by DrawTextA in font on background (format 0:
+// at the top left corner).
+int DifferencesFromText(HWND hwnd, const RECT& r, const std::string& text, HFONT font,
+                        COLORREF background, UINT format = 0);
+
 class Fontsmith {
 public:
     ~Fontsmith();
-    // Starts the program (in workDir, or in the test's own directory) and
-    // finds its controls; false when the window or any control does not
-    // appear.
-    bool Start(const std::string& workDir = "");
+    // Starts the program and finds its controls; false when the window or
+    // any control does not appear or the first repaint does not fill them.
+    bool Start();
 
     testkit::Program program;
     HWND main = nullptr;
@@ -43,21 +37,16 @@ public:
     HWND create = nullptr;
 
     void Type(HWND box, const std::string& text);
-    std::string Text(HWND hwnd) const { return testkit::Text(hwnd); }
     // Presses "Create →" and waits until the repaint after it has run.
     void PressCreate();
-    // Repaints the main window and waits until the repaint has run (it
-    // overwrites the last field box).
+    // Repaints the main window and waits until the repaint has run.
     void Repaint();
     // Opens a sample-code window and returns it (null when none appears).
     HWND OpenEditor();
-    std::vector<HWND> Editors() const;
-    int FindFace(const std::string& face) const;  // exact, -1 when absent
-    void SelectFace(int index);
+    // Selects the face list item equal to face; false when there is none.
+    bool SelectFace(const std::string& face);
 };
 
-// The edit control of a sample-code window.
+// The edit control of a sample-code window and its text.
 HWND EditorEdit(HWND editor);
-
-// Splits text at CR LF; the part after the last CR LF is dropped.
-std::vector<std::string> SplitLines(const std::string& text);
+std::string EditorText(HWND editor);
