@@ -333,21 +333,6 @@ TEST(Stress, FontCreationStillSucceedsAfterALongSession)
         ASSERT_TRUE(WaitUntil([&] { return testkit::Text(app.sample).size() > sampleBytes; },
                               60000)) << "chunk " << chunk;
     }
-    // One font per sample-code window and per about box. Closing a top-level
-    // window takes Wine about two seconds without a window manager, so these
-    // are fewer.
-    for (int i = 0; i < 6; ++i) {
-        HWND editor = app.OpenEditor();
-        ASSERT_TRUE(editor) << "editor " << i;
-        PostMessageW(editor, WM_CLOSE, 0, 0);
-        ASSERT_TRUE(testkit::WaitForWindowGone(editor)) << "editor " << i;
-        testkit::PostCommand(app.main, 102);
-        HWND about = WaitForAbout(app);
-        ASSERT_TRUE(about) << "about box " << i;
-        testkit::PressButton(about, IDOK);
-        ASSERT_TRUE(testkit::WaitForWindowGone(about)) << "about box " << i;
-    }
-
     app.Type(app.fields[0], "-40");
     app.PressCreate();
     EXPECT_EQ("-40", testkit::Text(app.fields[0]));
