@@ -224,6 +224,21 @@ std::vector<unsigned> Canvas::Pixels() const {
   return pixels;
 }
 
+LOGFONTA FontRecordOf(HDC dc) {
+  TEXTMETRICA tm{};
+  GetTextMetricsA(dc, &tm);
+  LOGFONTA lf{};
+  lf.lfHeight = tm.tmHeight;
+  lf.lfWidth = tm.tmAveCharWidth;
+  lf.lfWeight = tm.tmWeight;
+  lf.lfItalic = tm.tmItalic;
+  lf.lfUnderline = tm.tmUnderlined;
+  lf.lfStrikeOut = tm.tmStruckOut;
+  lf.lfCharSet = tm.tmCharSet;
+  GetTextFaceA(dc, LF_FACESIZE, lf.lfFaceName);
+  return lf;
+}
+
 std::vector<unsigned> CaptureScreen(const RECT& rect) {
   Canvas canvas(rect.right - rect.left, rect.bottom - rect.top);
   HDC screen = GetDC(nullptr);

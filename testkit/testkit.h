@@ -83,6 +83,11 @@ class Canvas {
   const unsigned* bits_;
 };
 
+// The font record both programs show for a device context's selected font:
+// height, width, weight, style bits and character set from its metrics, the
+// face name, every other field zero.
+LOGFONTA FontRecordOf(HDC dc);
+
 // Pixels of a screen rectangle as 0x00RRGGBB, row by row.
 std::vector<unsigned> CaptureScreen(const RECT& rect);
 // Number of pixels that differ; -1 when the sizes differ.

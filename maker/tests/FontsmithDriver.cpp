@@ -12,17 +12,7 @@ const char kEditorClass[] = "Fontloupe [Editor]";
 LOGFONTA StartRecord()
 {
     HDC dc = GetDC(nullptr);
-    TEXTMETRICA tm{};
-    GetTextMetricsA(dc, &tm);
-    LOGFONTA lf{};
-    lf.lfHeight = tm.tmHeight;
-    lf.lfWidth = tm.tmAveCharWidth;
-    lf.lfWeight = tm.tmWeight;
-    lf.lfItalic = tm.tmItalic;
-    lf.lfUnderline = tm.tmUnderlined;
-    lf.lfStrikeOut = tm.tmStruckOut;
-    lf.lfCharSet = tm.tmCharSet;
-    GetTextFaceA(dc, sizeof lf.lfFaceName, lf.lfFaceName);
+    const LOGFONTA lf = testkit::FontRecordOf(dc);
     ReleaseDC(nullptr, dc);
     return lf;
 }

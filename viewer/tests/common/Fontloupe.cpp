@@ -35,28 +35,9 @@ DWORD Pid(HWND window) {
     return pid;
 }
 
-namespace {
-
-LOGFONTA FontOf(HDC dc) {
-    TEXTMETRICA tm{};
-    ::GetTextMetricsA(dc, &tm);
-    LOGFONTA lf{};
-    lf.lfHeight = tm.tmHeight;
-    lf.lfWidth = tm.tmAveCharWidth;
-    lf.lfWeight = tm.tmWeight;
-    lf.lfItalic = tm.tmItalic;
-    lf.lfUnderline = tm.tmUnderlined;
-    lf.lfStrikeOut = tm.tmStruckOut;
-    lf.lfCharSet = tm.tmCharSet;
-    ::GetTextFaceA(dc, LF_FACESIZE, lf.lfFaceName);
-    return lf;
-}
-
-}  // namespace
-
 LOGFONTA StartFont(HWND mainDialog) {
     HDC dc = ::GetDC(mainDialog);
-    const LOGFONTA lf = FontOf(dc);
+    const LOGFONTA lf = testkit::FontRecordOf(dc);
     ::ReleaseDC(mainDialog, dc);
     return lf;
 }
@@ -68,7 +49,7 @@ int PanelDifferences(HWND mainDialog, const LOGFONTA& lf, const std::string& cap
     const int width = client.right - client.left, height = client.bottom - client.top;
     testkit::Canvas canvas(width, height);
     // The reference is only fair in the window's own default font.
-    const LOGFONTA canvasFont = FontOf(canvas.Dc());
+    const LOGFONTA canvasFont = testkit::FontRecordOf(canvas.Dc());
     if (std::memcmp(&canvasFont, &grid, sizeof grid) != 0) {
         ADD_FAILURE() << "memory device context font " << canvasFont.lfFaceName << " differs from "
                       << grid.lfFaceName;

@@ -77,17 +77,8 @@ protected:
 TEST_F(ViewerDlgTest, CupsPrinterIsFoundAndFillsThePrinterRecord) {
     HDC dc = CreateDCA("wineps.drv", "PDF", "CUPS:PDF", nullptr);
     ASSERT_TRUE(dc);
-    TEXTMETRICA tm{};
-    ASSERT_TRUE(GetTextMetricsA(dc, &tm));
-    LOGFONTA expected{};
-    expected.lfHeight = tm.tmHeight;
-    expected.lfWidth = tm.tmAveCharWidth;
-    expected.lfWeight = tm.tmWeight;
-    expected.lfItalic = tm.tmItalic;
-    expected.lfUnderline = tm.tmUnderlined;
-    expected.lfStrikeOut = tm.tmStruckOut;
-    expected.lfCharSet = tm.tmCharSet;
-    GetTextFaceA(dc, LF_FACESIZE, expected.lfFaceName);
+    const LOGFONTA expected = testkit::FontRecordOf(dc);
+    ASSERT_GT(expected.lfHeight, 0);
     DeleteDC(dc);
 
     Probe probe;
