@@ -53,6 +53,8 @@ protected:
     const AFX_MSGMAP_ENTRY* FindMapEntry(UINT message, UINT code, UINT id) const;
 };
 
+// The map macros open and close braces across each other: kept as laid out.
+// clang-format off
 #define DECLARE_MESSAGE_MAP()                            \
 protected:                                               \
     static const AFX_MSGMAP* GetThisMessageMap();        \
@@ -72,6 +74,7 @@ protected:                                               \
                                         &entries[0] };                    \
         return &map;                                                      \
     }
+// clang-format on
 
 // Handlers are named as in a classic map: ON_COMMAND(id, OnSomething) or
 // ON_COMMAND(ID_HELP, CWinApp::OnHelp); the macro qualifies the name with
