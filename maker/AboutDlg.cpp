@@ -13,8 +13,7 @@ HFONT g_hFontTitle;
 
 }  // namespace
 
-INT_PTR CALLBACK AboutDlgProc(HWND hdlg, UINT msg, WPARAM wParam, LPARAM)
-{
+INT_PTR CALLBACK AboutDlgProc(HWND hdlg, UINT msg, WPARAM wParam, LPARAM) {
     switch (msg) {
     case WM_INITDIALOG: {
         LOGFONTA lf = {};
@@ -30,11 +29,13 @@ INT_PTR CALLBACK AboutDlgProc(HWND hdlg, UINT msg, WPARAM wParam, LPARAM)
         return FALSE;
     }
     case WM_COMMAND:
-        if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) EndDialog(hdlg, 0);
+        if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)
+            EndDialog(hdlg, 0);
         return FALSE;
     case WM_NCDESTROY:
         // The box and its controls are gone: release the title font.
-        if (g_hFontTitle) DeleteObject(g_hFontTitle);
+        if (g_hFontTitle)
+            DeleteObject(g_hFontTitle);
         g_hFontTitle = nullptr;
         return FALSE;
     }

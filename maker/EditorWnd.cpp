@@ -16,13 +16,11 @@ const char kFontProp[] = "Fontsmith.EditFont";  // the edit control's font
 char g_szCodeLine[kCodeLineCount][kCodeLineBytes];
 char g_szCodeText[kCodeTextBytes];
 
-void OnCreate(HWND hwnd)
-{
-    HWND hwndEdit = CreateWindowExA(
-        0, "edit", nullptr,
-        WS_CHILD | WS_VISIBLE | WS_BORDER | WS_VSCROLL | WS_HSCROLL | ES_MULTILINE |
-            ES_AUTOVSCROLL | ES_AUTOHSCROLL,
-        0, 0, 0, 0, hwnd, (HMENU)(INT_PTR)kEditId, g_hInst, nullptr);
+void OnCreate(HWND hwnd) {
+    HWND hwndEdit = CreateWindowExA(0, "edit", nullptr,
+                                    WS_CHILD | WS_VISIBLE | WS_BORDER | WS_VSCROLL | WS_HSCROLL |
+                                        ES_MULTILINE | ES_AUTOVSCROLL | ES_AUTOHSCROLL,
+                                    0, 0, 0, 0, hwnd, (HMENU)(INT_PTR)kEditId, g_hInst, nullptr);
     LOGFONTA lf = {};
     HFONT hFont = MakePresetFont(&lf, 1);
     SendMessageA(hwndEdit, WM_SETFONT, (WPARAM)hFont, TRUE);
@@ -32,16 +30,15 @@ void OnCreate(HWND hwnd)
 }
 
 // Sent after the edit control has been destroyed: its font is unused now.
-void OnNcDestroy(HWND hwnd)
-{
+void OnNcDestroy(HWND hwnd) {
     HFONT hFont = (HFONT)RemovePropA(hwnd, kFontProp);
-    if (hFont) DeleteObject(hFont);
+    if (hFont)
+        DeleteObject(hFont);
 }
 
 }  // namespace
 
-LRESULT CALLBACK EditorWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
-{
+LRESULT CALLBACK EditorWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
     case WM_CREATE:
         OnCreate(hwnd);

@@ -4,23 +4,21 @@
 
 namespace {
 
-bool IsBlank(char c)
-{
+bool IsBlank(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }
 
 // Two's complement reading of a 32-bit pattern, without relying on an
 // implementation-defined conversion.
-LONG ToSigned(uint32_t v)
-{
-    if (v <= 0x7FFFFFFFu) return (LONG)v;
+LONG ToSigned(uint32_t v) {
+    if (v <= 0x7FFFFFFFu)
+        return (LONG)v;
     return -(LONG)(0xFFFFFFFFu - v) - 1;
 }
 
 }  // namespace
 
-LONG ParseFieldText(const char* text)
-{
+LONG ParseFieldText(const char* text) {
     int i = 0;
     auto at = [text](int k) { return k < kFieldTextBytes ? text[k] : '\0'; };
     for (; at(i) != '\0' && IsBlank(at(i)); ++i) {
@@ -31,19 +29,20 @@ LONG ParseFieldText(const char* text)
         ++i;
     }
     uint32_t value = 0;
-    for (; at(i) >= '0' && at(i) <= '9'; ++i) value = value * 10u + (uint32_t)(at(i) - '0');
+    for (; at(i) >= '0' && at(i) <= '9'; ++i)
+        value = value * 10u + (uint32_t)(at(i) - '0');
     return ToSigned(negative ? 0u - value : value);
 }
 
-void ParseLogFontFields(const char (*slots)[kFieldSlotBytes], LOGFONTA* lf)
-{
+void ParseLogFontFields(const char (*slots)[kFieldSlotBytes], LOGFONTA* lf) {
     lf->lfHeight = ParseFieldText(slots[0]);
     lf->lfWidth = ParseFieldText(slots[1]);
     lf->lfEscapement = ParseFieldText(slots[2]);
     lf->lfOrientation = ParseFieldText(slots[3]);
     lf->lfWeight = ParseFieldText(slots[4]);
-    BYTE* bytes[8] = {&lf->lfItalic,       &lf->lfUnderline,     &lf->lfStrikeOut,
-                      &lf->lfCharSet,      &lf->lfOutPrecision,  &lf->lfClipPrecision,
-                      &lf->lfQuality,      &lf->lfPitchAndFamily};
-    for (int k = 0; k < 8; ++k) *bytes[k] = (BYTE)((uint32_t)ParseFieldText(slots[5 + k]) & 0xFFu);
+    BYTE* bytes[8] = {&lf->lfItalic,  &lf->lfUnderline,     &lf->lfStrikeOut,
+                      &lf->lfCharSet, &lf->lfOutPrecision,  &lf->lfClipPrecision,
+                      &lf->lfQuality, &lf->lfPitchAndFamily};
+    for (int k = 0; k < 8; ++k)
+        *bytes[k] = (BYTE)((uint32_t)ParseFieldText(slots[5 + k]) & 0xFFu);
 }

@@ -5,39 +5,39 @@
 
 #include "TextCopy.h"
 
-void FormatDecimal(char* out, size_t outBytes, long value)
-{
+void FormatDecimal(char* out, size_t outBytes, long value) {
     snprintf(out, outBytes, "%ld", value);
 }
 
-int FormatLogFontFields(const LOGFONTA& lf, char (*slots)[kFieldSlotBytes])
-{
+int FormatLogFontFields(const LOGFONTA& lf, char (*slots)[kFieldSlotBytes]) {
     const long values[kFieldCount] = {
-        lf.lfHeight,    lf.lfWidth,     lf.lfEscapement,    lf.lfOrientation,  lf.lfWeight,
-        lf.lfItalic,    lf.lfUnderline, lf.lfStrikeOut,     lf.lfCharSet,      lf.lfOutPrecision,
-        lf.lfClipPrecision, lf.lfQuality, lf.lfPitchAndFamily};
-    for (int k = 0; k < kFieldCount; ++k) FormatDecimal(slots[k], kFieldSlotBytes, values[k]);
+        lf.lfHeight,        lf.lfWidth,     lf.lfEscapement,    lf.lfOrientation, lf.lfWeight,
+        lf.lfItalic,        lf.lfUnderline, lf.lfStrikeOut,     lf.lfCharSet,     lf.lfOutPrecision,
+        lf.lfClipPrecision, lf.lfQuality,   lf.lfPitchAndFamily};
+    for (int k = 0; k < kFieldCount; ++k)
+        FormatDecimal(slots[k], kFieldSlotBytes, values[k]);
     return 0;
 }
 
-int FormatTextMetricFields(const TEXTMETRICA& tm, char (*entries)[kTextMetricEntryBytes])
-{
+int FormatTextMetricFields(const TEXTMETRICA& tm, char (*entries)[kTextMetricEntryBytes]) {
     // Character codes are bytes: widen them without sign.
-    const long values[20] = {
-        tm.tmHeight,          tm.tmAscent,         tm.tmDescent,
-        tm.tmInternalLeading, tm.tmExternalLeading, tm.tmAveCharWidth,
-        tm.tmMaxCharWidth,    tm.tmWeight,          tm.tmItalic,
-        tm.tmUnderlined,      tm.tmStruckOut,       (BYTE)tm.tmFirstChar,
-        (BYTE)tm.tmLastChar,  (BYTE)tm.tmDefaultChar, (BYTE)tm.tmBreakChar,
-        tm.tmPitchAndFamily,  tm.tmCharSet,         tm.tmOverhang,
-        tm.tmDigitizedAspectX, tm.tmDigitizedAspectY};
-    for (int k = 0; k < 20; ++k) FormatDecimal(entries[k], kTextMetricEntryBytes, values[k]);
+    const long values[20] = {tm.tmHeight,           tm.tmAscent,
+                             tm.tmDescent,          tm.tmInternalLeading,
+                             tm.tmExternalLeading,  tm.tmAveCharWidth,
+                             tm.tmMaxCharWidth,     tm.tmWeight,
+                             tm.tmItalic,           tm.tmUnderlined,
+                             tm.tmStruckOut,        (BYTE)tm.tmFirstChar,
+                             (BYTE)tm.tmLastChar,   (BYTE)tm.tmDefaultChar,
+                             (BYTE)tm.tmBreakChar,  tm.tmPitchAndFamily,
+                             tm.tmCharSet,          tm.tmOverhang,
+                             tm.tmDigitizedAspectX, tm.tmDigitizedAspectY};
+    for (int k = 0; k < 20; ++k)
+        FormatDecimal(entries[k], kTextMetricEntryBytes, values[k]);
     return 0;
 }
 
 void FillTextMetricTexts(const TEXTMETRICA& tm, const char* faceName,
-                         char (*entries)[kTextMetricEntryBytes])
-{
+                         char (*entries)[kTextMetricEntryBytes]) {
     memset(entries, 0, sizeof(char[kTextMetricEntryBytes]) * kTextMetricEntryCount);
     FormatTextMetricFields(tm, entries);
     CopyText(entries[20], kTextMetricEntryBytes, faceName);

@@ -18,5 +18,5 @@ CtlRect FaceListRect(int cx, int cy);
 CtlRect CreateButtonRect(int cx, int cy);
 
 // Outer size of the main window for the given units and system metrics.
-void MainWindowSize(int cx, int cy, int cxFrame, int cyFrame, int cyMenu, int cyCaption,
-                    int* width, int* height);
+void MainWindowSize(int cx, int cy, int cxFrame, int cyFrame, int cyMenu, int cyCaption, int* width,
+                    int* height);

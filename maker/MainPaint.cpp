@@ -14,49 +14,48 @@
 namespace {
 
 const char* const kLogFontLabels[14] = {
-    "Height",    "Width",        "Escapement",    "Orientation", "Weight",
-    "Italic",    "Underline",    "StrikeOut",     "CharSet",     "OutPrecision",
-    "ClipPrecision", "Quality",  "PitchAndFamily", "FaceName",
+    "Height",        "Width",     "Escapement",     "Orientation", "Weight",
+    "Italic",        "Underline", "StrikeOut",      "CharSet",     "OutPrecision",
+    "ClipPrecision", "Quality",   "PitchAndFamily", "FaceName",
 };
 
 const char* const kTextMetricLabels[kTextMetricEntryCount] = {
-    "tmHeight",       "tmAscent",          "tmDescent",          "tmInternalLeading",
-    "tmExternalLeading", "tmAveCharWidth", "tmMaxCharWidth",     "tmWeight",
-    "tmItalic",       "tmUnderlined",      "tmStruckOut",        "tmFirstChar",
-    "tmLastChar",     "tmDefaultChar",     "tmBreakChar",        "tmPitchAndFamily",
-    "tmCharSet",      "tmOverhang",        "tmDigitizedAspectX", "tmDigitizedAspectY",
+    "tmHeight",         "tmAscent",       "tmDescent",  "tmInternalLeading",  "tmExternalLeading",
+    "tmAveCharWidth",   "tmMaxCharWidth", "tmWeight",   "tmItalic",           "tmUnderlined",
+    "tmStruckOut",      "tmFirstChar",    "tmLastChar", "tmDefaultChar",      "tmBreakChar",
+    "tmPitchAndFamily", "tmCharSet",      "tmOverhang", "tmDigitizedAspectX", "tmDigitizedAspectY",
     "FontFace",
 };
 
-void PutText(HDC hdc, int x, int y, const char* text)
-{
+void PutText(HDC hdc, int x, int y, const char* text) {
     TextOutA(hdc, x, y, text, (int)strlen(text));
 }
 
 // Draws texts in the bold heading font, made for this call and released once
 // it is selected out again.
-void DrawInHeadingFont(HDC hdc, const POINT* at, const char* const* texts, int count)
-{
+void DrawInHeadingFont(HDC hdc, const POINT* at, const char* const* texts, int count) {
     HFONT hFont = MakePresetFont(&g_lfWork, 3);
     HGDIOBJ hPrev = hFont ? SelectObject(hdc, hFont) : nullptr;
-    for (int k = 0; k < count; ++k) PutText(hdc, at[k].x, at[k].y, texts[k]);
-    if (hPrev) SelectObject(hdc, hPrev);
-    if (hFont) DeleteObject(hFont);
+    for (int k = 0; k < count; ++k)
+        PutText(hdc, at[k].x, at[k].y, texts[k]);
+    if (hPrev)
+        SelectObject(hdc, hPrev);
+    if (hFont)
+        DeleteObject(hFont);
 }
 
 // Selects the item whose text equals the face name, letter case ignored; the
 // selection stays as it is when no item does.
-void SelectCurrentFace()
-{
+void SelectCurrentFace() {
     LRESULT index = SendMessageA(g_hwndFaceList, CB_FINDSTRINGEXACT, (WPARAM)-1,
                                  (LPARAM)g_lfCurrent.lfFaceName);
-    if (index != CB_ERR) SendMessageA(g_hwndFaceList, CB_SETCURSEL, index, 0);
+    if (index != CB_ERR)
+        SendMessageA(g_hwndFaceList, CB_SETCURSEL, index, 0);
 }
 
 }  // namespace
 
-void PaintMainWindow(HWND hwnd)
-{
+void PaintMainWindow(HWND hwnd) {
     const int cx = g_cxChar, cy = g_cyChar;
     const int half = HalfRow(cy);
 
@@ -70,11 +69,14 @@ void PaintMainWindow(HWND hwnd)
     const char* const titles[2] = {"LOGFONT構造体メンバ", "TEXTMETRIC構造体メンバ"};
     DrawInHeadingFont(hdc, titleAt, titles, 2);
 
-    for (int r = 1; r <= 14; ++r) PutText(hdc, 3 * cx, RowTop(cy, r), kLogFontLabels[r - 1]);
-    for (int r = 1; r <= 14; ++r) PutText(hdc, 17 * cx, RowTop(cy, r), "=");
+    for (int r = 1; r <= 14; ++r)
+        PutText(hdc, 3 * cx, RowTop(cy, r), kLogFontLabels[r - 1]);
+    for (int r = 1; r <= 14; ++r)
+        PutText(hdc, 17 * cx, RowTop(cy, r), "=");
 
     FormatLogFontFields(g_lfCurrent, g_szLogFontText);
-    for (int j = 0; j < kFieldCount; ++j) SetWindowTextA(g_hwndField[j], g_szLogFontText[j]);
+    for (int j = 0; j < kFieldCount; ++j)
+        SetWindowTextA(g_hwndField[j], g_szLogFontText[j]);
     SelectCurrentFace();
 
     for (int r = 1; r <= 10; ++r) {
@@ -82,8 +84,10 @@ void PaintMainWindow(HWND hwnd)
         PutText(hdc, 69 * cx, RowTop(cy, r), kTextMetricLabels[r + 9]);
     }
     PutText(hdc, 43 * cx, RowTop(cy, 11), kTextMetricLabels[20]);
-    for (int r = 1; r <= 11; ++r) PutText(hdc, 60 * cx, RowTop(cy, r), "=");
-    for (int r = 1; r <= 10; ++r) PutText(hdc, 86 * cx, RowTop(cy, r), "=");
+    for (int r = 1; r <= 11; ++r)
+        PutText(hdc, 60 * cx, RowTop(cy, r), "=");
+    for (int r = 1; r <= 10; ++r)
+        PutText(hdc, 86 * cx, RowTop(cy, r), "=");
 
     FillTextMetricTexts(g_tmCurrent, g_szFaceName, g_szTextMetricText);
     for (int r = 1; r <= 10; ++r) {

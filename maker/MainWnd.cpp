@@ -37,22 +37,20 @@ namespace {
 
 const int kListTextBytes = 100;  // buffer for a face list item
 
-int CALLBACK FontEnumProc(const LOGFONTA* lf, const TEXTMETRICA*, DWORD, LPARAM lParam)
-{
+int CALLBACK FontEnumProc(const LOGFONTA* lf, const TEXTMETRICA*, DWORD, LPARAM lParam) {
     HWND hwndList = (HWND)lParam;
-    if (IsWindow(hwndList)) SendMessageA(hwndList, CB_ADDSTRING, 0, (LPARAM)lf->lfFaceName);
+    if (IsWindow(hwndList))
+        SendMessageA(hwndList, CB_ADDSTRING, 0, (LPARAM)lf->lfFaceName);
     return 1;
 }
 
 HWND CreateChild(HWND hwnd, const char* cls, const char* text, DWORD style, const CtlRect& r,
-                 int id)
-{
-    return CreateWindowExA(0, cls, text, WS_CHILD | WS_VISIBLE | style, r.x, r.y, r.width,
-                           r.height, hwnd, (HMENU)(INT_PTR)id, g_hInst, nullptr);
+                 int id) {
+    return CreateWindowExA(0, cls, text, WS_CHILD | WS_VISIBLE | style, r.x, r.y, r.width, r.height,
+                           hwnd, (HMENU)(INT_PTR)id, g_hInst, nullptr);
 }
 
-void OnCreate(HWND hwnd)
-{
+void OnCreate(HWND hwnd) {
     HDC hdc = GetDC(hwnd);
     GetTextMetricsA(hdc, &g_tmCurrent);
     GetTextFaceA(hdc, kFaceNameBytes, g_szFaceName);
@@ -80,19 +78,19 @@ void OnCreate(HWND hwnd)
     const char* const pieces[] = {" ABCDEFFGHIJKLMNOPQRSTUVWUXYZ", "\r\n",
                                   " Height値は 正の時はフォントのセルの高さ", "\r\n",
                                   " 負の時は文字の高さ（セルの高さ－内部レディング）"};
-    for (const char* piece : pieces) AppendText(g_szSample, sizeof g_szSample, piece);
+    for (const char* piece : pieces)
+        AppendText(g_szSample, sizeof g_szSample, piece);
 
     const DWORD editStyle = WS_BORDER | ES_MULTILINE | ES_AUTOHSCROLL;
-    g_hwndSample = CreateChild(hwnd, "edit", "", editStyle | ES_AUTOVSCROLL,
-                               SampleBoxRect(cx, cy), 0);
+    g_hwndSample =
+        CreateChild(hwnd, "edit", "", editStyle | ES_AUTOVSCROLL, SampleBoxRect(cx, cy), 0);
     for (int j = 0; j < kFieldCount; ++j)
         g_hwndField[j] = CreateChild(hwnd, "edit", "", editStyle, FieldBoxRect(cx, cy, j), 0);
     g_hwndFaceList = CreateChild(hwnd, "combobox", "", WS_DLGFRAME | WS_VSCROLL | CBS_SIMPLE,
                                  FaceListRect(cx, cy), 0);
     EnumFontsA(hdc, nullptr, FontEnumProc, (LPARAM)g_hwndFaceList);
     EnumFontFamiliesA(hdc, nullptr, FontEnumProc, (LPARAM)g_hwndFaceList);
-    g_hwndCreate = CreateChild(hwnd, "button", "Create →", 0, CreateButtonRect(cx, cy),
-                               IDC_CREATE);
+    g_hwndCreate = CreateChild(hwnd, "button", "Create →", 0, CreateButtonRect(cx, cy), IDC_CREATE);
 
     g_hFontList = MakePresetFont(&g_lfWork, 1);
     SendMessageA(g_hwndFaceList, WM_SETFONT, (WPARAM)g_hFontList, TRUE);
@@ -108,20 +106,21 @@ void OnCreate(HWND hwnd)
 
 // The face name of the list's selected item; the current face when nothing
 // is selected or the item does not fit a face name buffer.
-void ReadSelectedFace(char* face, size_t faceBytes)
-{
+void ReadSelectedFace(char* face, size_t faceBytes) {
     CopyText(face, faceBytes, g_lfCurrent.lfFaceName);
     LRESULT sel = SendMessageA(g_hwndFaceList, CB_GETCURSEL, 0, 0);
-    if (sel == CB_ERR) return;
+    if (sel == CB_ERR)
+        return;
     LRESULT len = SendMessageA(g_hwndFaceList, CB_GETLBTEXTLEN, sel, 0);
-    if (len == CB_ERR || len >= kListTextBytes) return;
+    if (len == CB_ERR || len >= kListTextBytes)
+        return;
     char item[kListTextBytes] = "";
-    if (SendMessageA(g_hwndFaceList, CB_GETLBTEXT, sel, (LPARAM)item) == CB_ERR) return;
+    if (SendMessageA(g_hwndFaceList, CB_GETLBTEXT, sel, (LPARAM)item) == CB_ERR)
+        return;
     CopyText(face, faceBytes, item);
 }
 
-void OnCreateFont(HWND hwnd)
-{
+void OnCreateFont(HWND hwnd) {
     memset(g_szLogFontText, 0, sizeof g_szLogFontText);
     for (int j = 0; j < kFieldCount; ++j)
         GetWindowTextA(g_hwndField[j], g_szLogFontText[j], kFieldSlotBytes);
@@ -142,17 +141,18 @@ void OnCreateFont(HWND hwnd)
     GetTextFaceA(hdc, kFaceNameBytes, g_szFaceName);
     GetTextMetricsA(hdc, &g_tmCurrent);
     SendMessageA(g_hwndSample, WM_SETFONT, (WPARAM)g_hFontCurrent, TRUE);
-    if (hPrevFont) SelectObject(hdc, hPrevFont);
+    if (hPrevFont)
+        SelectObject(hdc, hPrevFont);
     ReleaseDC(hwnd, hdc);
 
     // The sample box holds the successor now, so the old font is unused.
-    if (hReplaced) DeleteObject(hReplaced);
+    if (hReplaced)
+        DeleteObject(hReplaced);
 
     InvalidateRect(hwnd, nullptr, TRUE);
 }
 
-void OnOpenEditor()
-{
+void OnOpenEditor() {
     g_hwndEditor = CreateWindowExA(0, kEditorClassName, kEditorClassName, WS_OVERLAPPEDWINDOW,
                                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
                                    nullptr, nullptr, g_hInst, nullptr);
@@ -161,14 +161,13 @@ void OnOpenEditor()
 }
 
 // Returns false for ids that go on to the default handling.
-bool OnCommand(HWND hwnd, WORD id)
-{
+bool OnCommand(HWND hwnd, WORD id) {
     switch (id) {
     case IDM_SCREENFONT:
         return true;
     case IDM_PRINTERFONT:
-        MessageBoxA(hwnd, "現バージョンではスクリーンフォントのみの対応となります。",
-                    "Now Making.", MB_ICONINFORMATION | MB_OK);
+        MessageBoxA(hwnd, "現バージョンではスクリーンフォントのみの対応となります。", "Now Making.",
+                    MB_ICONINFORMATION | MB_OK);
         return true;
     case IDM_ABOUT:
         DialogBoxParamA(g_hInst, "IDD_DIALOG1", hwnd, AboutDlgProc, 0);
@@ -191,8 +190,7 @@ bool OnCommand(HWND hwnd, WORD id)
 
 }  // namespace
 
-LRESULT CALLBACK MainWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
-{
+LRESULT CALLBACK MainWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
     case WM_CREATE:
         OnCreate(hwnd);
@@ -201,7 +199,8 @@ LRESULT CALLBACK MainWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
         PaintMainWindow(hwnd);
         return 0;
     case WM_COMMAND:
-        if (OnCommand(hwnd, LOWORD(wParam))) return 0;
+        if (OnCommand(hwnd, LOWORD(wParam)))
+            return 0;
         break;
     case WM_GETMINMAXINFO:
         // Sent once before WM_CREATE has measured the window: no limit yet.
@@ -216,8 +215,10 @@ LRESULT CALLBACK MainWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
         return 0;
     case WM_NCDESTROY:
         // The controls are gone: nothing uses the window's fonts any more.
-        if (g_hFontList) DeleteObject(g_hFontList);
-        if (g_hFontCurrent) DeleteObject(g_hFontCurrent);
+        if (g_hFontList)
+            DeleteObject(g_hFontList);
+        if (g_hFontCurrent)
+            DeleteObject(g_hFontCurrent);
         g_hFontList = nullptr;
         g_hFontCurrent = nullptr;
         break;

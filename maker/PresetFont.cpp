@@ -18,9 +18,9 @@ static_assert(sizeof kPresetFace == 14, "13 bytes of code page 932 and a NUL");
 
 }  // namespace
 
-bool FillPresetLogFont(LOGFONTA* lf, unsigned preset)
-{
-    if (preset >= kPresetCount) return false;
+bool FillPresetLogFont(LOGFONTA* lf, unsigned preset) {
+    if (preset >= kPresetCount)
+        return false;
     lf->lfHeight = kPresets[preset].height;
     lf->lfWidth = 0;
     lf->lfEscapement = 0;
@@ -39,8 +39,8 @@ bool FillPresetLogFont(LOGFONTA* lf, unsigned preset)
     return true;
 }
 
-HFONT MakePresetFont(LOGFONTA* lf, unsigned preset)
-{
-    if (!FillPresetLogFont(lf, preset)) return nullptr;
+HFONT MakePresetFont(LOGFONTA* lf, unsigned preset) {
+    if (!FillPresetLogFont(lf, preset))
+        return nullptr;
     return CreateFontIndirectA(lf);
 }

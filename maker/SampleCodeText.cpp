@@ -62,18 +62,18 @@ const char* const kFieldLiterals[13] = {
 }  // namespace
 
 size_t BuildSampleCodeText(const LOGFONTA& lf, char (*lines)[kCodeLineBytes], char* text,
-                           size_t textBytes)
-{
+                           size_t textBytes) {
     memset(lines, 0, sizeof(char[kCodeLineBytes]) * kCodeLineCount);
     memset(text, 0, textBytes);
 
     int n = 0;
-    for (const char* line : kHead) CopyText(lines[n++], kCodeLineBytes, line);
+    for (const char* line : kHead)
+        CopyText(lines[n++], kCodeLineBytes, line);
 
     const long values[13] = {
-        lf.lfHeight,    lf.lfWidth,     lf.lfEscapement,    lf.lfOrientation,  lf.lfWeight,
-        lf.lfItalic,    lf.lfUnderline, lf.lfStrikeOut,     lf.lfCharSet,      lf.lfOutPrecision,
-        lf.lfClipPrecision, lf.lfQuality, lf.lfPitchAndFamily};
+        lf.lfHeight,        lf.lfWidth,     lf.lfEscapement,    lf.lfOrientation, lf.lfWeight,
+        lf.lfItalic,        lf.lfUnderline, lf.lfStrikeOut,     lf.lfCharSet,     lf.lfOutPrecision,
+        lf.lfClipPrecision, lf.lfQuality,   lf.lfPitchAndFamily};
     for (int k = 0; k < 13; ++k)
         snprintf(lines[n++], kCodeLineBytes, "%s%ld ;", kFieldLiterals[k], values[k]);
 
@@ -83,7 +83,8 @@ size_t BuildSampleCodeText(const LOGFONTA& lf, char (*lines)[kCodeLineBytes], ch
     face[sizeof face - 1] = '\0';
     snprintf(lines[n++], kCodeLineBytes, "      strcpy(lf->lfFaceName,\"%s\") ;", face);
 
-    for (const char* line : kTail) CopyText(lines[n++], kCodeLineBytes, line);
+    for (const char* line : kTail)
+        CopyText(lines[n++], kCodeLineBytes, line);
 
     for (int k = 0; k < n; ++k) {
         AppendText(lines[k], kCodeLineBytes, "\r\n");

@@ -5,10 +5,10 @@
 
 #include <cstddef>
 
-const int kCodeLineCount = 100;   // slots in a line table
-const int kCodeLineBytes = 100;   // bytes per slot, terminator included
-const int kCodeTextBytes = 10000; // the joined text, terminator included
-const int kSampleCodeLines = 46;  // lines the function uses
+const int kCodeLineCount = 100;    // slots in a line table
+const int kCodeLineBytes = 100;    // bytes per slot, terminator included
+const int kCodeTextBytes = 10000;  // the joined text, terminator included
+const int kSampleCodeLines = 46;   // lines the function uses
 
 // Clears the line table and the text buffer, fills 46 lines with the values
 // of lf and joins them, each followed by CR LF, into text. Returns the text's

@@ -7,4 +7,4 @@ const int kFieldCount = 13;            // numeric LOGFONT fields, one box each
 const int kFaceNameBytes = 50;         // realised face name, with terminator
 const int kTextMetricEntryCount = 21;  // 20 TEXTMETRIC values and the face
 const int kTextMetricEntryBytes = kFaceNameBytes;
-const int kFaceFieldBytes = 32;        // LOGFONT lfFaceName
+const int kFaceFieldBytes = 32;  // LOGFONT lfFaceName

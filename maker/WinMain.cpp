@@ -11,8 +11,7 @@ const char kEditorClassName[] = "Fontloupe [Editor]";
 
 namespace {
 
-void RegisterClasses(HINSTANCE hInst)
-{
+void RegisterClasses(HINSTANCE hInst) {
     WNDCLASSA wc = {};
     wc.style = CS_HREDRAW | CS_VREDRAW;
     wc.lpfnWndProc = MainWndProc;
@@ -33,8 +32,7 @@ void RegisterClasses(HINSTANCE hInst)
 
 // Windows still open when the loop ends (the main window after "閉じる",
 // editor windows) are destroyed here so each releases its fonts.
-BOOL CALLBACK DestroyLeftWindow(HWND hwnd, LPARAM)
-{
+BOOL CALLBACK DestroyLeftWindow(HWND hwnd, LPARAM) {
     char name[64];
     GetClassNameA(hwnd, name, sizeof name);
     if (lstrcmpA(name, kMainClassName) == 0 || lstrcmpA(name, kEditorClassName) == 0)
@@ -44,17 +42,17 @@ BOOL CALLBACK DestroyLeftWindow(HWND hwnd, LPARAM)
 
 }  // namespace
 
-int WINAPI WinMain(HINSTANCE hInst, HINSTANCE hPrevInst, LPSTR, int nCmdShow)
-{
+int WINAPI WinMain(HINSTANCE hInst, HINSTANCE hPrevInst, LPSTR, int nCmdShow) {
     if (hPrevInst == nullptr) {
         g_hInst = hInst;
         RegisterClasses(hInst);
     }
     HWND hwnd = CreateWindowExA(0, kMainClassName, kMainClassName, WS_OVERLAPPEDWINDOW,
-                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                                nullptr, nullptr, hInst, nullptr);
+                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr,
+                                nullptr, hInst, nullptr);
     // Without a window nothing could ever end the loop.
-    if (hwnd == nullptr) return 1;
+    if (hwnd == nullptr)
+        return 1;
     ShowWindow(hwnd, nCmdShow);
     UpdateWindow(hwnd);
 

@@ -3,281 +3,295 @@
 namespace testkit {
 
 std::string ToCp932(const std::wstring& text) {
-  if (text.empty()) return std::string();
-  int n = WideCharToMultiByte(932, 0, text.data(), (int)text.size(), nullptr, 0, nullptr, nullptr);
-  std::string out(n, '\0');
-  WideCharToMultiByte(932, 0, text.data(), (int)text.size(), &out[0], n, nullptr, nullptr);
-  return out;
+    if (text.empty())
+        return std::string();
+    int n =
+        WideCharToMultiByte(932, 0, text.data(), (int)text.size(), nullptr, 0, nullptr, nullptr);
+    std::string out(n, '\0');
+    WideCharToMultiByte(932, 0, text.data(), (int)text.size(), &out[0], n, nullptr, nullptr);
+    return out;
 }
 
 std::wstring FromCp932(const std::string& text) {
-  if (text.empty()) return std::wstring();
-  int n = MultiByteToWideChar(932, 0, text.data(), (int)text.size(), nullptr, 0);
-  std::wstring out(n, L'\0');
-  MultiByteToWideChar(932, 0, text.data(), (int)text.size(), &out[0], n);
-  return out;
+    if (text.empty())
+        return std::wstring();
+    int n = MultiByteToWideChar(932, 0, text.data(), (int)text.size(), nullptr, 0);
+    std::wstring out(n, L'\0');
+    MultiByteToWideChar(932, 0, text.data(), (int)text.size(), &out[0], n);
+    return out;
 }
 
 void Sleep(DWORD ms) { ::Sleep(ms); }
 
 Program::~Program() {
-  if (pi.hProcess) {
-    if (Running()) Kill();
-    CloseHandle(pi.hProcess);
-    CloseHandle(pi.hThread);
-  }
+    if (pi.hProcess) {
+        if (Running())
+            Kill();
+        CloseHandle(pi.hProcess);
+        CloseHandle(pi.hThread);
+    }
 }
 
 bool Program::Running() const {
-  return pi.hProcess && WaitForSingleObject(pi.hProcess, 0) == WAIT_TIMEOUT;
+    return pi.hProcess && WaitForSingleObject(pi.hProcess, 0) == WAIT_TIMEOUT;
 }
 
 bool Program::WaitForExit(DWORD timeoutMs, DWORD* exitCode) {
-  if (WaitForSingleObject(pi.hProcess, timeoutMs) != WAIT_OBJECT_0) return false;
-  if (exitCode) GetExitCodeProcess(pi.hProcess, exitCode);
-  return true;
+    if (WaitForSingleObject(pi.hProcess, timeoutMs) != WAIT_OBJECT_0)
+        return false;
+    if (exitCode)
+        GetExitCodeProcess(pi.hProcess, exitCode);
+    return true;
 }
 
 void Program::Kill() {
-  TerminateProcess(pi.hProcess, 1);
-  WaitForSingleObject(pi.hProcess, 5000);
+    TerminateProcess(pi.hProcess, 1);
+    WaitForSingleObject(pi.hProcess, 5000);
 }
 
 bool Start(Program& program, const std::string& exePath, const std::string& workDir) {
-  std::wstring cmd = L"\"" + FromCp932(exePath) + L"\"";
-  std::wstring dir = FromCp932(workDir);
-  STARTUPINFOW si{};
-  si.cb = sizeof si;
-  if (!CreateProcessW(nullptr, &cmd[0], nullptr, nullptr, FALSE, 0, nullptr,
-                      dir.empty() ? nullptr : dir.c_str(), &si, &program.pi))
-    return false;
-  WaitForInputIdle(program.pi.hProcess, 10000);
-  return true;
+    std::wstring cmd = L"\"" + FromCp932(exePath) + L"\"";
+    std::wstring dir = FromCp932(workDir);
+    STARTUPINFOW si{};
+    si.cb = sizeof si;
+    if (!CreateProcessW(nullptr, &cmd[0], nullptr, nullptr, FALSE, 0, nullptr,
+                        dir.empty() ? nullptr : dir.c_str(), &si, &program.pi))
+        return false;
+    WaitForInputIdle(program.pi.hProcess, 10000);
+    return true;
 }
 
 std::string ClassName(HWND hwnd) {
-  wchar_t buf[256] = L"";
-  GetClassNameW(hwnd, buf, 256);
-  return ToCp932(buf);
+    wchar_t buf[256] = L"";
+    GetClassNameW(hwnd, buf, 256);
+    return ToCp932(buf);
 }
 
 std::string Text(HWND hwnd) {
-  DWORD_PTR len = 0;
-  SendMessageTimeoutW(hwnd, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 5000, &len);
-  std::wstring buf(len + 1, L'\0');
-  DWORD_PTR got = 0;
-  SendMessageTimeoutW(hwnd, WM_GETTEXT, len + 1, (LPARAM)&buf[0], SMTO_ABORTIFHUNG, 5000, &got);
-  buf.resize(got);
-  return ToCp932(buf);
+    DWORD_PTR len = 0;
+    SendMessageTimeoutW(hwnd, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 5000, &len);
+    std::wstring buf(len + 1, L'\0');
+    DWORD_PTR got = 0;
+    SendMessageTimeoutW(hwnd, WM_GETTEXT, len + 1, (LPARAM)&buf[0], SMTO_ABORTIFHUNG, 5000, &got);
+    buf.resize(got);
+    return ToCp932(buf);
 }
 
 namespace {
 struct TopSearch {
-  DWORD pid;
-  std::string className;
-  std::vector<HWND> found;
+    DWORD pid;
+    std::string className;
+    std::vector<HWND> found;
 };
 
 BOOL CALLBACK CollectTop(HWND hwnd, LPARAM lp) {
-  auto* s = reinterpret_cast<TopSearch*>(lp);
-  DWORD pid = 0;
-  GetWindowThreadProcessId(hwnd, &pid);
-  if (pid == s->pid && (s->className.empty() || ClassName(hwnd) == s->className))
-    s->found.push_back(hwnd);
-  return TRUE;
+    auto* s = reinterpret_cast<TopSearch*>(lp);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(hwnd, &pid);
+    if (pid == s->pid && (s->className.empty() || ClassName(hwnd) == s->className))
+        s->found.push_back(hwnd);
+    return TRUE;
 }
 
 struct ChildSearch {
-  HWND parent;
-  std::string className;
-  std::vector<HWND> found;
+    HWND parent;
+    std::string className;
+    std::vector<HWND> found;
 };
 
 BOOL CALLBACK CollectChild(HWND hwnd, LPARAM lp) {
-  auto* s = reinterpret_cast<ChildSearch*>(lp);
-  if (GetParent(hwnd) == s->parent &&
-      (s->className.empty() || ClassName(hwnd) == s->className))
-    s->found.push_back(hwnd);
-  return TRUE;
+    auto* s = reinterpret_cast<ChildSearch*>(lp);
+    if (GetParent(hwnd) == s->parent && (s->className.empty() || ClassName(hwnd) == s->className))
+        s->found.push_back(hwnd);
+    return TRUE;
 }
 }  // namespace
 
 std::vector<HWND> TopWindows(DWORD pid, const std::string& className) {
-  TopSearch s{pid, className, {}};
-  EnumWindows(CollectTop, (LPARAM)&s);
-  return s.found;
+    TopSearch s{pid, className, {}};
+    EnumWindows(CollectTop, (LPARAM)&s);
+    return s.found;
 }
 
 HWND WaitForWindow(DWORD pid, const std::string& className, const std::string& title,
                    DWORD timeoutMs) {
-  DWORD start = GetTickCount();
-  do {
-    for (HWND h : TopWindows(pid, className))
-      if (IsWindowVisible(h) && (title.empty() || Text(h) == title)) return h;
-    ::Sleep(50);
-  } while (GetTickCount() - start < timeoutMs);
-  return nullptr;
+    DWORD start = GetTickCount();
+    do {
+        for (HWND h : TopWindows(pid, className))
+            if (IsWindowVisible(h) && (title.empty() || Text(h) == title))
+                return h;
+        ::Sleep(50);
+    } while (GetTickCount() - start < timeoutMs);
+    return nullptr;
 }
 
 bool WaitForWindowGone(HWND hwnd, DWORD timeoutMs) {
-  DWORD start = GetTickCount();
-  while (IsWindow(hwnd)) {
-    if (GetTickCount() - start >= timeoutMs) return false;
-    ::Sleep(50);
-  }
-  return true;
+    DWORD start = GetTickCount();
+    while (IsWindow(hwnd)) {
+        if (GetTickCount() - start >= timeoutMs)
+            return false;
+        ::Sleep(50);
+    }
+    return true;
 }
 
 // Direct children only.
 std::vector<HWND> Children(HWND parent, const std::string& className) {
-  ChildSearch s{parent, className, {}};
-  EnumChildWindows(parent, CollectChild, (LPARAM)&s);
-  return s.found;
+    ChildSearch s{parent, className, {}};
+    EnumChildWindows(parent, CollectChild, (LPARAM)&s);
+    return s.found;
 }
 
 std::string ComboItem(HWND combo, int index) {
-  DWORD_PTR len = 0;
-  SendMessageTimeoutW(combo, CB_GETLBTEXTLEN, index, 0, SMTO_ABORTIFHUNG, 5000, &len);
-  if ((LONG_PTR)len < 0) return std::string();
-  std::wstring buf(len + 1, L'\0');
-  DWORD_PTR got = 0;
-  SendMessageTimeoutW(combo, CB_GETLBTEXT, index, (LPARAM)&buf[0], SMTO_ABORTIFHUNG, 5000, &got);
-  buf.resize((LONG_PTR)got < 0 ? 0 : got);
-  return ToCp932(buf);
+    DWORD_PTR len = 0;
+    SendMessageTimeoutW(combo, CB_GETLBTEXTLEN, index, 0, SMTO_ABORTIFHUNG, 5000, &len);
+    if ((LONG_PTR)len < 0)
+        return std::string();
+    std::wstring buf(len + 1, L'\0');
+    DWORD_PTR got = 0;
+    SendMessageTimeoutW(combo, CB_GETLBTEXT, index, (LPARAM)&buf[0], SMTO_ABORTIFHUNG, 5000, &got);
+    buf.resize((LONG_PTR)got < 0 ? 0 : got);
+    return ToCp932(buf);
 }
 
 int ComboCount(HWND combo) { return (int)SendMessageW(combo, CB_GETCOUNT, 0, 0); }
 int ComboSelection(HWND combo) { return (int)SendMessageW(combo, CB_GETCURSEL, 0, 0); }
 
 RECT WindowRect(HWND hwnd) {
-  RECT r{};
-  GetWindowRect(hwnd, &r);
-  return r;
+    RECT r{};
+    GetWindowRect(hwnd, &r);
+    return r;
 }
 
 RECT ClientRectOnScreen(HWND hwnd) {
-  RECT r{};
-  GetClientRect(hwnd, &r);
-  MapWindowPoints(hwnd, nullptr, (POINT*)&r, 2);
-  return r;
+    RECT r{};
+    GetClientRect(hwnd, &r);
+    MapWindowPoints(hwnd, nullptr, (POINT*)&r, 2);
+    return r;
 }
 
 RECT ChildRectInParent(HWND child) {
-  RECT r = WindowRect(child);
-  MapWindowPoints(nullptr, GetParent(child), (POINT*)&r, 2);
-  return r;
+    RECT r = WindowRect(child);
+    MapWindowPoints(nullptr, GetParent(child), (POINT*)&r, 2);
+    return r;
 }
 
 void PostCommand(HWND hwnd, int id) { PostMessageW(hwnd, WM_COMMAND, MAKEWPARAM(id, 0), 0); }
 
 MessageBoxInfo WaitForMessageBox(DWORD pid, DWORD timeoutMs) {
-  DWORD start = GetTickCount();
-  do {
-    for (HWND h : TopWindows(pid, "#32770")) {
-      if (!IsWindowVisible(h)) continue;
-      HWND ok = GetDlgItem(h, IDOK);
-      std::string text;
-      for (HWND c : Children(h, "Static"))
-        if (GetDlgCtrlID(c) == 0xFFFF || !Text(c).empty()) text = Text(c);
-      if (ok && ClassName(ok) == "Button" && !text.empty() && Children(h, "Edit").empty())
-        return MessageBoxInfo{h, Text(h), text};
-    }
-    ::Sleep(50);
-  } while (GetTickCount() - start < timeoutMs);
-  return MessageBoxInfo{};
+    DWORD start = GetTickCount();
+    do {
+        for (HWND h : TopWindows(pid, "#32770")) {
+            if (!IsWindowVisible(h))
+                continue;
+            HWND ok = GetDlgItem(h, IDOK);
+            std::string text;
+            for (HWND c : Children(h, "Static"))
+                if (GetDlgCtrlID(c) == 0xFFFF || !Text(c).empty())
+                    text = Text(c);
+            if (ok && ClassName(ok) == "Button" && !text.empty() && Children(h, "Edit").empty())
+                return MessageBoxInfo{h, Text(h), text};
+        }
+        ::Sleep(50);
+    } while (GetTickCount() - start < timeoutMs);
+    return MessageBoxInfo{};
 }
 
 void PressButton(HWND dialog, int id) {
-  PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), (LPARAM)GetDlgItem(dialog, id));
+    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), (LPARAM)GetDlgItem(dialog, id));
 }
 
 Canvas::Canvas(int width, int height, COLORREF background) : width_(width), height_(height) {
-  HDC screen = GetDC(nullptr);
-  dc_ = CreateCompatibleDC(screen);
-  ReleaseDC(nullptr, screen);
-  BITMAPINFO bi{};
-  bi.bmiHeader.biSize = sizeof bi.bmiHeader;
-  bi.bmiHeader.biWidth = width;
-  bi.bmiHeader.biHeight = -height;
-  bi.bmiHeader.biPlanes = 1;
-  bi.bmiHeader.biBitCount = 32;
-  void* bits = nullptr;
-  bitmap_ = CreateDIBSection(dc_, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
-  bits_ = static_cast<const unsigned*>(bits);
-  oldBitmap_ = SelectObject(dc_, bitmap_);
-  HBRUSH brush = CreateSolidBrush(background);
-  RECT all{0, 0, width, height};
-  FillRect(dc_, &all, brush);
-  DeleteObject(brush);
+    HDC screen = GetDC(nullptr);
+    dc_ = CreateCompatibleDC(screen);
+    ReleaseDC(nullptr, screen);
+    BITMAPINFO bi{};
+    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
+    bi.bmiHeader.biWidth = width;
+    bi.bmiHeader.biHeight = -height;
+    bi.bmiHeader.biPlanes = 1;
+    bi.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    bitmap_ = CreateDIBSection(dc_, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+    bits_ = static_cast<const unsigned*>(bits);
+    oldBitmap_ = SelectObject(dc_, bitmap_);
+    HBRUSH brush = CreateSolidBrush(background);
+    RECT all{0, 0, width, height};
+    FillRect(dc_, &all, brush);
+    DeleteObject(brush);
 }
 
 Canvas::~Canvas() {
-  SelectObject(dc_, oldBitmap_);
-  DeleteObject(bitmap_);
-  DeleteDC(dc_);
+    SelectObject(dc_, oldBitmap_);
+    DeleteObject(bitmap_);
+    DeleteDC(dc_);
 }
 
 std::vector<unsigned> Canvas::Pixels() const {
-  GdiFlush();
-  std::vector<unsigned> pixels((size_t)width_ * height_);
-  for (size_t i = 0; i < pixels.size(); ++i) pixels[i] = bits_[i] & 0xFFFFFF;
-  return pixels;
+    GdiFlush();
+    std::vector<unsigned> pixels((size_t)width_ * height_);
+    for (size_t i = 0; i < pixels.size(); ++i)
+        pixels[i] = bits_[i] & 0xFFFFFF;
+    return pixels;
 }
 
 LOGFONTA FontRecordOf(HDC dc) {
-  TEXTMETRICA tm{};
-  GetTextMetricsA(dc, &tm);
-  LOGFONTA lf{};
-  lf.lfHeight = tm.tmHeight;
-  lf.lfWidth = tm.tmAveCharWidth;
-  lf.lfWeight = tm.tmWeight;
-  lf.lfItalic = tm.tmItalic;
-  lf.lfUnderline = tm.tmUnderlined;
-  lf.lfStrikeOut = tm.tmStruckOut;
-  lf.lfCharSet = tm.tmCharSet;
-  GetTextFaceA(dc, LF_FACESIZE, lf.lfFaceName);
-  return lf;
+    TEXTMETRICA tm{};
+    GetTextMetricsA(dc, &tm);
+    LOGFONTA lf{};
+    lf.lfHeight = tm.tmHeight;
+    lf.lfWidth = tm.tmAveCharWidth;
+    lf.lfWeight = tm.tmWeight;
+    lf.lfItalic = tm.tmItalic;
+    lf.lfUnderline = tm.tmUnderlined;
+    lf.lfStrikeOut = tm.tmStruckOut;
+    lf.lfCharSet = tm.tmCharSet;
+    GetTextFaceA(dc, LF_FACESIZE, lf.lfFaceName);
+    return lf;
 }
 
 std::vector<unsigned> CaptureScreen(const RECT& rect) {
-  Canvas canvas(rect.right - rect.left, rect.bottom - rect.top);
-  HDC screen = GetDC(nullptr);
-  BitBlt(canvas.Dc(), 0, 0, rect.right - rect.left, rect.bottom - rect.top, screen, rect.left,
-         rect.top, SRCCOPY);
-  ReleaseDC(nullptr, screen);
-  return canvas.Pixels();
+    Canvas canvas(rect.right - rect.left, rect.bottom - rect.top);
+    HDC screen = GetDC(nullptr);
+    BitBlt(canvas.Dc(), 0, 0, rect.right - rect.left, rect.bottom - rect.top, screen, rect.left,
+           rect.top, SRCCOPY);
+    ReleaseDC(nullptr, screen);
+    return canvas.Pixels();
 }
 
 int CountDifferences(const std::vector<unsigned>& a, const std::vector<unsigned>& b) {
-  if (a.size() != b.size()) return -1;
-  int count = 0;
-  for (size_t i = 0; i < a.size(); ++i) count += a[i] != b[i];
-  return count;
+    if (a.size() != b.size())
+        return -1;
+    int count = 0;
+    for (size_t i = 0; i < a.size(); ++i)
+        count += a[i] != b[i];
+    return count;
 }
 
 void BringToFront(HWND hwnd) {
-  SetForegroundWindow(hwnd);
-  SetWindowPos(hwnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-  RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-  ::Sleep(500);
+    SetForegroundWindow(hwnd);
+    SetWindowPos(hwnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    RedrawWindow(hwnd, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    ::Sleep(500);
 }
 
 static const wchar_t kWindowsKey[] = L"Software\\Microsoft\\Windows NT\\CurrentVersion\\Windows";
 
 bool GetDefaultPrinterValue(std::string* value) {
-  wchar_t buf[512] = L"";
-  DWORD size = sizeof buf;
-  if (RegGetValueW(HKEY_CURRENT_USER, kWindowsKey, L"Device", RRF_RT_REG_SZ, nullptr, buf, &size) !=
-      ERROR_SUCCESS)
-    return false;
-  *value = ToCp932(buf);
-  return true;
+    wchar_t buf[512] = L"";
+    DWORD size = sizeof buf;
+    if (RegGetValueW(HKEY_CURRENT_USER, kWindowsKey, L"Device", RRF_RT_REG_SZ, nullptr, buf,
+                     &size) != ERROR_SUCCESS)
+        return false;
+    *value = ToCp932(buf);
+    return true;
 }
 
 void SetDefaultPrinterValue(const std::string& value) {
-  std::wstring w = FromCp932(value);
-  RegSetKeyValueW(HKEY_CURRENT_USER, kWindowsKey, L"Device", REG_SZ, w.c_str(),
-                  (DWORD)((w.size() + 1) * sizeof(wchar_t)));
+    std::wstring w = FromCp932(value);
+    RegSetKeyValueW(HKEY_CURRENT_USER, kWindowsKey, L"Device", REG_SZ, w.c_str(),
+                    (DWORD)((w.size() + 1) * sizeof(wchar_t)));
 }
 
 void DeleteDefaultPrinterValue() { RegDeleteKeyValueW(HKEY_CURRENT_USER, kWindowsKey, L"Device"); }
@@ -286,10 +300,10 @@ void DeleteDefaultPrinterValue() { RegDeleteKeyValueW(HKEY_CURRENT_USER, kWindow
 PrinterValueGuard::PrinterValueGuard() : had_(false) { had_ = GetDefaultPrinterValue(&value_); }
 
 PrinterValueGuard::~PrinterValueGuard() {
-  if (had_)
-    SetDefaultPrinterValue(value_);
-  else
-    DeleteDefaultPrinterValue();
+    if (had_)
+        SetDefaultPrinterValue(value_);
+    else
+        DeleteDefaultPrinterValue();
 }
 
 }  // namespace testkit

@@ -14,13 +14,13 @@ std::string ToCp932(const std::wstring& text);
 std::wstring FromCp932(const std::string& text);
 
 struct Program {
-  PROCESS_INFORMATION pi{};
-  ~Program();
-  DWORD Pid() const { return pi.dwProcessId; }
-  bool Running() const;
-  // Waits for the process to end; false on timeout. exitCode may be null.
-  bool WaitForExit(DWORD timeoutMs, DWORD* exitCode = nullptr);
-  void Kill();
+    PROCESS_INFORMATION pi{};
+    ~Program();
+    DWORD Pid() const { return pi.dwProcessId; }
+    bool Running() const;
+    // Waits for the process to end; false on timeout. exitCode may be null.
+    bool WaitForExit(DWORD timeoutMs, DWORD* exitCode = nullptr);
+    void Kill();
 };
 
 // Starts an executable (Windows path); workDir empty means the test's own
@@ -52,9 +52,9 @@ RECT ChildRectInParent(HWND child);
 void PostCommand(HWND hwnd, int id);
 
 struct MessageBoxInfo {
-  HWND hwnd = nullptr;
-  std::string caption;
-  std::string text;
+    HWND hwnd = nullptr;
+    std::string caption;
+    std::string text;
 };
 // Waits for a message box (dialog class "#32770" with a static text and an OK
 // button) of the process; empty hwnd on timeout.
@@ -66,21 +66,21 @@ void PressButton(HWND dialog, int id);
 // context compatible with the screen (whose font is the default font of a
 // fresh device context): the place to draw reference pictures.
 class Canvas {
- public:
-  Canvas(int width, int height, COLORREF background = RGB(255, 255, 255));
-  ~Canvas();
-  Canvas(const Canvas&) = delete;
-  Canvas& operator=(const Canvas&) = delete;
-  HDC Dc() const { return dc_; }
-  // The pixels as 0x00RRGGBB, row by row.
-  std::vector<unsigned> Pixels() const;
+public:
+    Canvas(int width, int height, COLORREF background = RGB(255, 255, 255));
+    ~Canvas();
+    Canvas(const Canvas&) = delete;
+    Canvas& operator=(const Canvas&) = delete;
+    HDC Dc() const { return dc_; }
+    // The pixels as 0x00RRGGBB, row by row.
+    std::vector<unsigned> Pixels() const;
 
- private:
-  int width_, height_;
-  HDC dc_;
-  HBITMAP bitmap_;
-  HGDIOBJ oldBitmap_;
-  const unsigned* bits_;
+private:
+    int width_, height_;
+    HDC dc_;
+    HBITMAP bitmap_;
+    HGDIOBJ oldBitmap_;
+    const unsigned* bits_;
 };
 
 // The font record both programs show for a device context's selected font:
@@ -101,12 +101,13 @@ void SetDefaultPrinterValue(const std::string& value);
 void DeleteDefaultPrinterValue();
 // Restores the value as it was when constructed.
 class PrinterValueGuard {
- public:
-  PrinterValueGuard();
-  ~PrinterValueGuard();
- private:
-  bool had_;
-  std::string value_;
+public:
+    PrinterValueGuard();
+    ~PrinterValueGuard();
+
+private:
+    bool had_;
+    std::string value_;
 };
 
 void Sleep(DWORD ms);

@@ -42,8 +42,8 @@ HFONT CreateTitleFont() {
 BOOL CAboutDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     m_hTitleFont = CreateTitleFont();
-    GetDlgItem(IDC_TITLE_STATIC)->SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(m_hTitleFont),
-                                              TRUE);
+    GetDlgItem(IDC_TITLE_STATIC)
+        ->SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(m_hTitleFont), TRUE);
     return TRUE;
 }
 

@@ -16,8 +16,8 @@ void CViewerDlg::OnScreenFont() {
     m_hScreenFont = ::CreateFontIndirectA(&m_lfScreen);
     lstrcpynA(m_szFontKind, "☆ Screen Font ☆", sizeof m_szFontKind);
     // The sample box lets go of the old font before it is released.
-    GetDlgItem(IDC_SAMPLE_EDIT)->SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(m_hScreenFont),
-                                             TRUE);
+    GetDlgItem(IDC_SAMPLE_EDIT)
+        ->SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(m_hScreenFont), TRUE);
     if (hReplaced)
         ::DeleteObject(hReplaced);
     m_strFaceName = m_lfScreen.lfFaceName;
@@ -48,7 +48,8 @@ void CViewerDlg::OnPrinterFont() {
         m_strSample = "";
         lstrcpynA(m_szFontKind, "☆ Printer Font ☆ ", sizeof m_szFontKind);
         const size_t used = strlen(m_szFontKind);
-        lstrcpynA(m_szFontKind + used, m_szPrinterName, static_cast<int>(sizeof m_szFontKind - used));
+        lstrcpynA(m_szFontKind + used, m_szPrinterName,
+                  static_cast<int>(sizeof m_szFontKind - used));
         m_strFaceName = m_lfCurrent.lfFaceName;
         UpdateData(FALSE);
         InvalidateRect(nullptr, TRUE);

@@ -13,8 +13,8 @@ void CViewerDlg::OnHelpPage() {
         reinterpret_cast<INT_PTR>(
             ::ShellExecuteA(nullptr, "open", szPath, nullptr, nullptr, SW_SHOWNORMAL)) > 32)
         return;
-    MessageBox("ヘルプファイルが見つかりません。再インストールしてください。",
-               "Fontloupe [Error!]", MB_ICONERROR);
+    MessageBox("ヘルプファイルが見つかりません。再インストールしてください。", "Fontloupe [Error!]",
+               MB_ICONERROR);
 }
 
 void CViewerDlg::OnAbout() {

@@ -6,9 +6,7 @@
 BEGIN_MESSAGE_MAP(CSampleCodeDlg, CDialog)
 END_MESSAGE_MAP()
 
-CSampleCodeDlg::CSampleCodeDlg(CWnd* pParent) : CDialog(IDD_SAMPLECODE, pParent) {
-    m_strCode = "";
-}
+CSampleCodeDlg::CSampleCodeDlg(CWnd* pParent) : CDialog(IDD_SAMPLECODE, pParent) { m_strCode = ""; }
 
 CSampleCodeDlg::~CSampleCodeDlg() {}
 

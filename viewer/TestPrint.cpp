@@ -9,8 +9,9 @@
 void CViewerDlg::OnTestPrint() {
     if (_mbscmp(reinterpret_cast<const unsigned char*>(static_cast<LPCTSTR>(m_strSample)),
                 reinterpret_cast<const unsigned char*>("")) != 0) {
-        MessageBox("スクリーンフォントが選択されています。プリンタフォントを選択してから再度実行してください。",
-                   "Fontloupe [ERROR]", MB_ICONERROR);
+        MessageBox(
+            "スクリーンフォントが選択されています。プリンタフォントを選択してから再度実行してください。",
+            "Fontloupe [ERROR]", MB_ICONERROR);
         return;
     }
 

@@ -91,10 +91,10 @@ BOOL CViewerDlg::OnInitDialog() {
         ::DeleteDC(hPrinterDC);
     }
 
-    const DialogLayout layout = ComputeDialogLayout(
-        m_nCharWidth, m_nLineHeight, m_nTopMargin, ::GetSystemMetrics(SM_CXFRAME),
-        ::GetSystemMetrics(SM_CYFRAME), ::GetSystemMetrics(SM_CYMENU),
-        ::GetSystemMetrics(SM_CYCAPTION));
+    const DialogLayout layout =
+        ComputeDialogLayout(m_nCharWidth, m_nLineHeight, m_nTopMargin,
+                            ::GetSystemMetrics(SM_CXFRAME), ::GetSystemMetrics(SM_CYFRAME),
+                            ::GetSystemMetrics(SM_CYMENU), ::GetSystemMetrics(SM_CYCAPTION));
     const LayoutRect& sample = layout.sampleBox;
     const LayoutRect& face = layout.faceNameBox;
     const LayoutRect& window = layout.window;

@@ -6,7 +6,7 @@
 
 class CDataExchange {
 public:
-    BOOL m_bSaveAndValidate; // TRUE: controls to members; FALSE: members to controls
+    BOOL m_bSaveAndValidate;  // TRUE: controls to members; FALSE: members to controls
     CWnd* m_pDlgWnd;
 
     CDataExchange(CWnd* dlgWnd, BOOL bSaveAndValidate)

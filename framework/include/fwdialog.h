@@ -36,7 +36,7 @@ private:
     CWnd* m_pParentWnd;
     INT_PTR m_nModalResult = -1;
     bool m_bContinueModal = false;
-    bool m_bPassToDialogManager = false; // next call of DialogProc answers "not handled"
+    bool m_bPassToDialogManager = false;  // next call of DialogProc answers "not handled"
 };
 
 #endif

@@ -15,8 +15,9 @@ public:
 
     // lplfInitial, when given, is the dialog's initial record and receives
     // the chosen font; it is left unchanged when the dialog is cancelled.
-    explicit CFontDialog(LPLOGFONTA lplfInitial = nullptr, DWORD flags = CF_EFFECTS | CF_SCREENFONTS,
-                         CDC* pdcPrinter = nullptr, CWnd* parent = nullptr);
+    explicit CFontDialog(LPLOGFONTA lplfInitial = nullptr,
+                         DWORD flags = CF_EFFECTS | CF_SCREENFONTS, CDC* pdcPrinter = nullptr,
+                         CWnd* parent = nullptr);
     CFontDialog(const CFontDialog&) = delete;
     CFontDialog& operator=(const CFontDialog&) = delete;
 

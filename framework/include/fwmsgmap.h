@@ -15,22 +15,22 @@ typedef void (CCmdTarget::*AFX_PMSG)();
 
 // How a handler is called.
 enum AfxSig {
-    AfxSig_end = 0, // end of a table
-    AfxSig_vv,      // void f()
-    AfxSig_vwl,     // void f(UINT, LPARAM)
-    AfxSig_hv,      // HCURSOR f()
+    AfxSig_end = 0,  // end of a table
+    AfxSig_vv,       // void f()
+    AfxSig_vwl,      // void f(UINT, LPARAM)
+    AfxSig_hv,       // HCURSOR f()
 };
 
 struct AFX_MSGMAP_ENTRY {
-    UINT nMessage; // window message (WM_COMMAND for commands)
-    UINT nCode;    // notification code for WM_COMMAND (0 = menu command / BN_CLICKED)
-    UINT nID;      // command or control id for WM_COMMAND
+    UINT nMessage;  // window message (WM_COMMAND for commands)
+    UINT nCode;     // notification code for WM_COMMAND (0 = menu command / BN_CLICKED)
+    UINT nID;       // command or control id for WM_COMMAND
     AfxSig nSig;
     AFX_PMSG pfn;
 };
 
 struct AFX_MSGMAP {
-    const AFX_MSGMAP* (*pfnGetBaseMap)(); // nullptr at CCmdTarget
+    const AFX_MSGMAP* (*pfnGetBaseMap)();  // nullptr at CCmdTarget
     const AFX_MSGMAP_ENTRY* lpEntries;
 };
 
@@ -79,27 +79,29 @@ protected:                                               \
 // Handlers are named as in a classic map: ON_COMMAND(id, OnSomething) or
 // ON_COMMAND(ID_HELP, CWinApp::OnHelp); the macro qualifies the name with
 // the class whose map is being built.
-#define ON_COMMAND(id, memberFxn) \
-    { WM_COMMAND, 0, static_cast<UINT>(id), AfxSig_vv, static_cast<AFX_PMSG>(&ThisClass::memberFxn) },
+#define ON_COMMAND(id, memberFxn)                                                                  \
+    {WM_COMMAND, 0, static_cast<UINT>(id), AfxSig_vv, static_cast<AFX_PMSG>(&ThisClass::memberFxn)},
 
-#define ON_BN_CLICKED(id, memberFxn) \
-    { WM_COMMAND, BN_CLICKED, static_cast<UINT>(id), AfxSig_vv, static_cast<AFX_PMSG>(&ThisClass::memberFxn) },
+#define ON_BN_CLICKED(id, memberFxn)                                                               \
+    {WM_COMMAND, BN_CLICKED, static_cast<UINT>(id), AfxSig_vv,                                     \
+     static_cast<AFX_PMSG>(&ThisClass::memberFxn)},
 
-#define FW_ON_WM_VV(msg, memberFxn) \
-    { msg, 0, 0, AfxSig_vv, static_cast<AFX_PMSG>(static_cast<void (CWnd::*)()>(&ThisClass::memberFxn)) },
+#define FW_ON_WM_VV(msg, memberFxn)                                                                \
+    {msg, 0, 0, AfxSig_vv,                                                                         \
+     static_cast<AFX_PMSG>(static_cast<void (CWnd::*)()>(&ThisClass::memberFxn))},
 
 #define ON_WM_PAINT() FW_ON_WM_VV(WM_PAINT, OnPaint)
 #define ON_WM_DESTROY() FW_ON_WM_VV(WM_DESTROY, OnDestroy)
 #define ON_WM_CANCELMODE() FW_ON_WM_VV(WM_CANCELMODE, OnCancelMode)
 
-#define ON_WM_SYSCOMMAND()                                                              \
-    { WM_SYSCOMMAND, 0, 0, AfxSig_vwl,                                                  \
-      static_cast<AFX_PMSG>(reinterpret_cast<void (CWnd::*)()>(                         \
-          static_cast<void (CWnd::*)(UINT, LPARAM)>(&ThisClass::OnSysCommand))) },
+#define ON_WM_SYSCOMMAND()                                                                         \
+    {WM_SYSCOMMAND, 0, 0, AfxSig_vwl,                                                              \
+     static_cast<AFX_PMSG>(reinterpret_cast<void (CWnd::*)()>(                                     \
+         static_cast<void (CWnd::*)(UINT, LPARAM)>(&ThisClass::OnSysCommand)))},
 
-#define ON_WM_QUERYDRAGICON()                                                           \
-    { WM_QUERYDRAGICON, 0, 0, AfxSig_hv,                                                \
-      static_cast<AFX_PMSG>(reinterpret_cast<void (CWnd::*)()>(                         \
-          static_cast<HCURSOR (CWnd::*)()>(&ThisClass::OnQueryDragIcon))) },
+#define ON_WM_QUERYDRAGICON()                                                                      \
+    {WM_QUERYDRAGICON, 0, 0, AfxSig_hv,                                                            \
+     static_cast<AFX_PMSG>(reinterpret_cast<void (CWnd::*)()>(                                     \
+         static_cast<HCURSOR (CWnd::*)()>(&ThisClass::OnQueryDragIcon)))},
 
 #endif

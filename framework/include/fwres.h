@@ -4,6 +4,6 @@
 #define FW_FWRES_H
 
 #define ID_APP_EXIT 57665
-#define ID_HELP     57670
+#define ID_HELP 57670
 
 #endif

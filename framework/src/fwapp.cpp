@@ -17,9 +17,7 @@ CWinApp::~CWinApp() {
         g_app = nullptr;
 }
 
-BOOL CWinApp::InitInstance() {
-    return TRUE;
-}
+BOOL CWinApp::InitInstance() { return TRUE; }
 
 int CWinApp::Run() {
     MSG msg;
@@ -63,21 +61,15 @@ void CWaitCursor::Restore() {
         app->RestoreWaitCursor();
 }
 
-CWinApp* AfxGetApp() {
-    return g_app;
-}
+CWinApp* AfxGetApp() { return g_app; }
 
-CWinApp* AfxGetThread() {
-    return g_app;
-}
+CWinApp* AfxGetThread() { return g_app; }
 
 HINSTANCE AfxGetInstanceHandle() {
     return g_app ? g_app->m_hInstance : ::GetModuleHandleA(nullptr);
 }
 
-HINSTANCE AfxFindResourceHandle(LPCTSTR, LPCTSTR) {
-    return AfxGetInstanceHandle();
-}
+HINSTANCE AfxFindResourceHandle(LPCTSTR, LPCTSTR) { return AfxGetInstanceHandle(); }
 
 // The program's entry point: the application object built by the program
 // starts here. This lives with the CWinApp constructor so that every program

@@ -7,8 +7,7 @@ BEGIN_MESSAGE_MAP(CDialog, CWnd)
     ON_COMMAND(IDCANCEL, OnCancel)
 END_MESSAGE_MAP()
 
-CDialog::CDialog(UINT templateId, CWnd* parent)
-    : m_nIDTemplate(templateId), m_pParentWnd(parent) {}
+CDialog::CDialog(UINT templateId, CWnd* parent) : m_nIDTemplate(templateId), m_pParentWnd(parent) {}
 
 const DLGTEMPLATE* CDialog::FindTemplate() const {
     LPCSTR name = MAKEINTRESOURCEA(m_nIDTemplate);
@@ -38,7 +37,8 @@ INT_PTR CDialog::DoModal() {
     m_nModalResult = -1;
     m_bContinueModal = true;
     HINSTANCE module = AfxFindResourceHandle(MAKEINTRESOURCEA(m_nIDTemplate), RT_DIALOG);
-    ::CreateDialogIndirectParamA(module, dialogTemplate, owner, DialogProc, reinterpret_cast<LPARAM>(this));
+    ::CreateDialogIndirectParamA(module, dialogTemplate, owner, DialogProc,
+                                 reinterpret_cast<LPARAM>(this));
     if (m_hWnd && m_bContinueModal) {
         ::ShowWindow(m_hWnd, SW_SHOWNORMAL);
         RunModalLoop();
@@ -89,9 +89,7 @@ void CDialog::OnOK() {
         EndDialog(IDOK);
 }
 
-void CDialog::OnCancel() {
-    EndDialog(IDCANCEL);
-}
+void CDialog::OnCancel() { EndDialog(IDCANCEL); }
 
 void CDialog::OnWindowGone() {
     if (m_bContinueModal) {
@@ -109,7 +107,8 @@ BOOL CDialog::OnCommand(WPARAM wParam, LPARAM lParam) {
     const UINT id = LOWORD(wParam);
     const UINT code = HIWORD(wParam);
     CWinApp* app = AfxGetApp();
-    return lParam == 0 && code == 0 && id >= 0x8000 && id < 0xF000 && app && app->OnCmdMsg(id, code);
+    return lParam == 0 && code == 0 && id >= 0x8000 && id < 0xF000 && app &&
+           app->OnCmdMsg(id, code);
 }
 
 LRESULT CDialog::DefaultProc(UINT message, WPARAM wParam, LPARAM lParam) {

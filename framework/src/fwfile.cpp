@@ -2,9 +2,7 @@
 
 #include <string>
 
-CStdioFile::~CStdioFile() {
-    Close();
-}
+CStdioFile::~CStdioFile() { Close(); }
 
 BOOL CStdioFile::Open(const char* path, UINT) {
     Close();

@@ -2,13 +2,9 @@
 
 #include "fwwnd.h"
 
-CBrush::CBrush(COLORREF color) {
-    CreateSolidBrush(color);
-}
+CBrush::CBrush(COLORREF color) { CreateSolidBrush(color); }
 
-CBrush::~CBrush() {
-    DeleteObject();
-}
+CBrush::~CBrush() { DeleteObject(); }
 
 BOOL CBrush::CreateSolidBrush(COLORREF color) {
     DeleteObject();
@@ -32,34 +28,22 @@ BOOL CDC::TextOut(int x, int y, const CString& text) {
     return ::TextOutA(m_hDC, x, y, text, text.GetLength());
 }
 
-int CDC::SetBkMode(int mode) {
-    return ::SetBkMode(m_hDC, mode);
-}
+int CDC::SetBkMode(int mode) { return ::SetBkMode(m_hDC, mode); }
 
 void CDC::FillRect(LPCRECT rect, CBrush* brush) {
     ::FillRect(m_hDC, rect, brush ? static_cast<HBRUSH>(*brush) : nullptr);
 }
 
-BOOL CDC::DrawIcon(int x, int y, HICON icon) {
-    return ::DrawIcon(m_hDC, x, y, icon);
-}
+BOOL CDC::DrawIcon(int x, int y, HICON icon) { return ::DrawIcon(m_hDC, x, y, icon); }
 
-HGDIOBJ CDC::SelectObject(HGDIOBJ object) {
-    return ::SelectObject(m_hDC, object);
-}
+HGDIOBJ CDC::SelectObject(HGDIOBJ object) { return ::SelectObject(m_hDC, object); }
 
-BOOL CDC::GetTextMetrics(LPTEXTMETRICA metrics) const {
-    return ::GetTextMetricsA(m_hDC, metrics);
-}
+BOOL CDC::GetTextMetrics(LPTEXTMETRICA metrics) const { return ::GetTextMetricsA(m_hDC, metrics); }
 
 int CDC::GetTextFace(int count, char* faceName) const {
     return ::GetTextFaceA(m_hDC, count, faceName);
 }
 
-CPaintDC::CPaintDC(CWnd* wnd) : m_hWnd(wnd->m_hWnd) {
-    m_hDC = ::BeginPaint(m_hWnd, &m_ps);
-}
+CPaintDC::CPaintDC(CWnd* wnd) : m_hWnd(wnd->m_hWnd) { m_hDC = ::BeginPaint(m_hWnd, &m_ps); }
 
-CPaintDC::~CPaintDC() {
-    ::EndPaint(m_hWnd, &m_ps);
-}
+CPaintDC::~CPaintDC() { ::EndPaint(m_hWnd, &m_ps); }

@@ -6,9 +6,7 @@ const AFX_MSGMAP* CCmdTarget::GetThisMessageMap() {
     return &map;
 }
 
-const AFX_MSGMAP* CCmdTarget::GetMessageMap() const {
-    return GetThisMessageMap();
-}
+const AFX_MSGMAP* CCmdTarget::GetMessageMap() const { return GetThisMessageMap(); }
 
 const AFX_MSGMAP_ENTRY* CCmdTarget::FindMapEntry(UINT message, UINT code, UINT id) const {
     for (const AFX_MSGMAP* map = GetMessageMap(); map;

@@ -23,7 +23,7 @@ size_t findAtCharStart(const std::string& hay, const char* needle, size_t start)
     return std::string::npos;
 }
 
-} // namespace
+}  // namespace
 
 CString::CString(const char* s) : m_s(orEmpty(s)) {}
 
@@ -82,7 +82,8 @@ int CString::Replace(const char* old, const char* nw) {
     std::string out;
     int count = 0;
     size_t from = 0;
-    for (size_t pos; (pos = findAtCharStart(m_s, old, from)) != std::string::npos; from = pos + oldLen) {
+    for (size_t pos; (pos = findAtCharStart(m_s, old, from)) != std::string::npos;
+         from = pos + oldLen) {
         out.append(m_s, from, pos - from);
         out += nw;
         ++count;
@@ -106,9 +107,7 @@ void CString::ReleaseBuffer(int len) {
         m_s.resize(keep);
 }
 
-int CString::Compare(const char* s) const {
-    return std::strcmp(m_s.c_str(), orEmpty(s));
-}
+int CString::Compare(const char* s) const { return std::strcmp(m_s.c_str(), orEmpty(s)); }
 
 CString operator+(const CString& a, const CString& b) {
     CString r(a);

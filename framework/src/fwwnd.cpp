@@ -22,7 +22,7 @@ HandleMaps& handleMaps() {
     return maps;
 }
 
-} // namespace
+}  // namespace
 
 CWnd::CurrentMessage CWnd::s_current = {nullptr, 0, 0, 0};
 
@@ -80,9 +80,7 @@ void CWnd::OnWindowGone() {
         app->m_pMainWnd = nullptr;
 }
 
-CWnd* CWnd::GetDlgItem(int id) const {
-    return FromHandle(::GetDlgItem(m_hWnd, id));
-}
+CWnd* CWnd::GetDlgItem(int id) const { return FromHandle(::GetDlgItem(m_hWnd, id)); }
 
 LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     return ::SendMessageA(m_hWnd, message, wParam, lParam);
@@ -92,9 +90,7 @@ BOOL CWnd::PostMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     return ::PostMessageA(m_hWnd, message, wParam, lParam);
 }
 
-BOOL CWnd::DestroyWindow() {
-    return m_hWnd ? ::DestroyWindow(m_hWnd) : FALSE;
-}
+BOOL CWnd::DestroyWindow() { return m_hWnd ? ::DestroyWindow(m_hWnd) : FALSE; }
 
 void CWnd::MoveWindow(int x, int y, int width, int height, BOOL repaint) {
     ::MoveWindow(m_hWnd, x, y, width, height, repaint);
@@ -104,25 +100,15 @@ void CWnd::MoveWindow(LPCRECT rect, BOOL repaint) {
     MoveWindow(rect->left, rect->top, rect->right - rect->left, rect->bottom - rect->top, repaint);
 }
 
-void CWnd::GetClientRect(LPRECT rect) const {
-    ::GetClientRect(m_hWnd, rect);
-}
+void CWnd::GetClientRect(LPRECT rect) const { ::GetClientRect(m_hWnd, rect); }
 
-void CWnd::GetWindowRect(LPRECT rect) const {
-    ::GetWindowRect(m_hWnd, rect);
-}
+void CWnd::GetWindowRect(LPRECT rect) const { ::GetWindowRect(m_hWnd, rect); }
 
-BOOL CWnd::IsIconic() const {
-    return ::IsIconic(m_hWnd);
-}
+BOOL CWnd::IsIconic() const { return ::IsIconic(m_hWnd); }
 
-void CWnd::InvalidateRect(LPCRECT rect, BOOL erase) {
-    ::InvalidateRect(m_hWnd, rect, erase);
-}
+void CWnd::InvalidateRect(LPCRECT rect, BOOL erase) { ::InvalidateRect(m_hWnd, rect, erase); }
 
-void CWnd::Invalidate(BOOL erase) {
-    ::InvalidateRect(m_hWnd, nullptr, erase);
-}
+void CWnd::Invalidate(BOOL erase) { ::InvalidateRect(m_hWnd, nullptr, erase); }
 
 CDC* CWnd::GetDC() {
     HDC hdc = ::GetDC(m_hWnd);
@@ -150,9 +136,7 @@ void CWnd::SetFont(HFONT font, BOOL redraw) {
     SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(font), MAKELPARAM(redraw, 0));
 }
 
-void CWnd::SetWindowText(const char* text) {
-    ::SetWindowTextA(m_hWnd, text);
-}
+void CWnd::SetWindowText(const char* text) { ::SetWindowTextA(m_hWnd, text); }
 
 void CWnd::GetWindowText(CString& text) const {
     const int length = ::GetWindowTextLengthA(m_hWnd);
@@ -199,9 +183,7 @@ BOOL CWnd::DispatchToMap(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* re
     return handled;
 }
 
-BOOL CWnd::OnCommand(WPARAM wParam, LPARAM) {
-    return OnCmdMsg(LOWORD(wParam), HIWORD(wParam));
-}
+BOOL CWnd::OnCommand(WPARAM wParam, LPARAM) { return OnCmdMsg(LOWORD(wParam), HIWORD(wParam)); }
 
 BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) {
     *result = 0;
@@ -216,10 +198,12 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
         (this->*wndFn)();
         break;
     case AfxSig_vwl:
-        (this->*reinterpret_cast<void (CWnd::*)(UINT, LPARAM)>(wndFn))(static_cast<UINT>(wParam), lParam);
+        (this->*reinterpret_cast<void (CWnd::*)(UINT, LPARAM)>(wndFn))(static_cast<UINT>(wParam),
+                                                                       lParam);
         break;
     case AfxSig_hv:
-        *result = reinterpret_cast<LRESULT>((this->*reinterpret_cast<HCURSOR (CWnd::*)()>(wndFn))());
+        *result =
+            reinterpret_cast<LRESULT>((this->*reinterpret_cast<HCURSOR (CWnd::*)()>(wndFn))());
         break;
     case AfxSig_end:
         return FALSE;

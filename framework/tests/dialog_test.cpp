@@ -133,7 +133,8 @@ TEST_F(DialogTest, MapsDispatchAndFallThrough) {
         // Menu commands unknown to the dialog reach the application's map;
         // control notifications do not.
         dlg.SendMessage(WM_COMMAND, ID_APP);
-        dlg.SendMessage(WM_COMMAND, MAKEWPARAM(ID_APP, EN_CHANGE), reinterpret_cast<LPARAM>(dlg.m_edit.m_hWnd));
+        dlg.SendMessage(WM_COMMAND, MAKEWPARAM(ID_APP, EN_CHANGE),
+                        reinterpret_cast<LPARAM>(dlg.m_edit.m_hWnd));
         dlg.EndDialog(7);
     };
     EXPECT_EQ(7, dlg.DoModal());
@@ -174,7 +175,9 @@ TEST_F(DialogTest, DataExchangeBothWaysAndEnterSaves) {
 
 TEST_F(DialogTest, EscapeAndCloseBoxEndWithCancel) {
     BaseDlg escape;
-    escape.step = [&] { ::PostMessageA(::GetDlgItem(escape.m_hWnd, IDC_EDIT), WM_KEYDOWN, VK_ESCAPE, 0); };
+    escape.step = [&] {
+        ::PostMessageA(::GetDlgItem(escape.m_hWnd, IDC_EDIT), WM_KEYDOWN, VK_ESCAPE, 0);
+    };
     EXPECT_EQ(IDCANCEL, escape.DoModal());
     BaseDlg closeBox;
     closeBox.step = [&] { closeBox.SendMessage(WM_SYSCOMMAND, SC_CLOSE); };
@@ -205,4 +208,4 @@ TEST(WaitCursorTest, NestsAndRestoresThePreviousCursor) {
     EXPECT_EQ(arrow, ::GetCursor());
 }
 
-} // namespace
+}  // namespace

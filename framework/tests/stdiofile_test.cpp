@@ -40,7 +40,10 @@ TEST_F(StdioFileTest, LineEnds) {
     EXPECT_EQ(expected, ReadAll("first\r\n\n表示 ソ"));
     EXPECT_EQ(Lines{}, ReadAll(""));
     EXPECT_EQ((Lines{"a\rb", "c\r"}), ReadAll("a\rb\nc\r\r\n"));
-    EXPECT_EQ((Lines{"a\x1A" "b"}), ReadAll("a\x1A" "b"));
+    EXPECT_EQ((Lines{"a\x1A"
+                     "b"}),
+              ReadAll("a\x1A"
+                      "b"));
 }
 
 TEST_F(StdioFileTest, VeryLongLine) {
@@ -55,4 +58,4 @@ TEST_F(StdioFileTest, MissingFileDoesNotOpen) {
     EXPECT_FALSE(file.ReadString(line));
 }
 
-} // namespace
+}  // namespace

@@ -59,4 +59,4 @@ TEST(CStringTest, ReplaceKeepsDoubleByteCharacters) {
     EXPECT_EQ(20000 * 11, s.GetLength());
 }
 
-} // namespace
+}  // namespace

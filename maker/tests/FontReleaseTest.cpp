@@ -14,8 +14,7 @@ HINSTANCE g_hInst = GetModuleHandleA(nullptr);
 LOGFONTA g_lfCurrent = {-16, 0, 0, 0, 400, 0, 0, 0, SHIFTJIS_CHARSET, 0, 0, 0, 0, "IPA明朝"};
 const char kMainClassName[] = "Fontsmith under test";
 
-TEST(FontRelease, EditorWindowReleasesItsFontWithItsEditControl)
-{
+TEST(FontRelease, EditorWindowReleasesItsFontWithItsEditControl) {
     WNDCLASSA wc = {};
     wc.lpfnWndProc = EditorWndProc;
     wc.hInstance = g_hInst;
@@ -33,13 +32,13 @@ TEST(FontRelease, EditorWindowReleasesItsFontWithItsEditControl)
     }
 }
 
-TEST(FontRelease, AboutBoxReleasesItsTitleFontWhenItCloses)
-{
+TEST(FontRelease, AboutBoxReleasesItsTitleFontWhenItCloses) {
     for (int i = 0; i < 2; ++i) {
         HGDIOBJ font = nullptr;
         std::thread closer([&] {
             HWND box = testkit::WaitForWindow(GetCurrentProcessId(), "#32770", "");
-            if (!box) return;
+            if (!box)
+                return;
             font = (HGDIOBJ)SendDlgItemMessageA(box, IDC_ABOUT_TITLE, WM_GETFONT, 0, 0);
             testkit::PressButton(box, IDOK);
         });

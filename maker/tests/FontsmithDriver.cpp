@@ -9,27 +9,25 @@ const char kEditorClass[] = "Fontloupe [Editor]";
 
 }  // namespace
 
-LOGFONTA StartRecord()
-{
+LOGFONTA StartRecord() {
     HDC dc = GetDC(nullptr);
     const LOGFONTA lf = testkit::FontRecordOf(dc);
     ReleaseDC(nullptr, dc);
     return lf;
 }
 
-bool WaitUntil(const std::function<bool()>& pred, DWORD timeoutMs)
-{
+bool WaitUntil(const std::function<bool()>& pred, DWORD timeoutMs) {
     DWORD start = GetTickCount();
     while (!pred()) {
-        if (GetTickCount() - start >= timeoutMs) return false;
+        if (GetTickCount() - start >= timeoutMs)
+            return false;
         Sleep(20);
     }
     return true;
 }
 
 int DifferencesFromText(HWND hwnd, const RECT& r, const std::string& text, HFONT font,
-                        COLORREF background, UINT format)
-{
+                        COLORREF background, UINT format) {
     const int width = r.right - r.left, height = r.bottom - r.top;
     testkit::Canvas canvas(width, height, background);
     HGDIOBJ oldFont = SelectObject(canvas.Dc(), font);
@@ -43,16 +41,17 @@ int DifferencesFromText(HWND hwnd, const RECT& r, const std::string& text, HFONT
     return testkit::CountDifferences(canvas.Pixels(), testkit::CaptureScreen(all));
 }
 
-Fontsmith::~Fontsmith()
-{
-    if (program.Running()) program.Kill();
+Fontsmith::~Fontsmith() {
+    if (program.Running())
+        program.Kill();
 }
 
-bool Fontsmith::Start()
-{
-    if (!testkit::Start(program, FONTSMITH_EXE)) return false;
+bool Fontsmith::Start() {
+    if (!testkit::Start(program, FONTSMITH_EXE))
+        return false;
     main = testkit::WaitForWindow(program.Pid(), kMainClass, kMainClass);
-    if (!main) return false;
+    if (!main)
+        return false;
     int field = 0;
     for (HWND child : testkit::Children(main)) {
         std::string cls = testkit::ClassName(child);
@@ -70,20 +69,17 @@ bool Fontsmith::Start()
            WaitUntil([this] { return !testkit::Text(fields[0]).empty(); });
 }
 
-void Fontsmith::Type(HWND box, const std::string& text)
-{
+void Fontsmith::Type(HWND box, const std::string& text) {
     std::wstring wide = testkit::FromCp932(text);
     SendMessageW(box, WM_SETTEXT, 0, (LPARAM)wide.c_str());
 }
 
-void Fontsmith::PressCreate()
-{
+void Fontsmith::PressCreate() {
     SendMessageW(main, WM_COMMAND, MAKEWPARAM(107, BN_CLICKED), (LPARAM)create);
     Repaint();
 }
 
-void Fontsmith::Repaint()
-{
+void Fontsmith::Repaint() {
     // Every repaint rewrites the boxes, so a marker in the last box shows
     // when it has run.
     const std::string marker = "#";
@@ -92,8 +88,7 @@ void Fontsmith::Repaint()
     WaitUntil([&] { return testkit::Text(fields[12]) != marker; });
 }
 
-HWND Fontsmith::OpenEditor()
-{
+HWND Fontsmith::OpenEditor() {
     std::vector<HWND> before = testkit::TopWindows(program.Pid(), kEditorClass);
     testkit::PostCommand(main, 104);
     HWND found = nullptr;
@@ -106,8 +101,7 @@ HWND Fontsmith::OpenEditor()
     return found;
 }
 
-bool Fontsmith::SelectFace(const std::string& face)
-{
+bool Fontsmith::SelectFace(const std::string& face) {
     for (int i = 0; i < testkit::ComboCount(faceList); ++i) {
         if (testkit::ComboItem(faceList, i) == face) {
             SendMessageW(faceList, CB_SETCURSEL, (WPARAM)i, 0);
@@ -117,12 +111,6 @@ bool Fontsmith::SelectFace(const std::string& face)
     return false;
 }
 
-HWND EditorEdit(HWND editor)
-{
-    return GetDlgItem(editor, 1);
-}
+HWND EditorEdit(HWND editor) { return GetDlgItem(editor, 1); }
 
-std::string EditorText(HWND editor)
-{
-    return testkit::Text(EditorEdit(editor));
-}
+std::string EditorText(HWND editor) { return testkit::Text(EditorEdit(editor)); }

@@ -14,25 +14,39 @@
 
 namespace {
 
-TEST(ParseFieldText, TakesWhiteSpaceOneSignAndDigitsUpToTheFirstOtherCharacter)
-{
+TEST(ParseFieldText, TakesWhiteSpaceOneSignAndDigitsUpToTheFirstOtherCharacter) {
     const std::pair<std::string, LONG> cases[] = {
-        {"", 0}, {" -7", -7}, {"+5", 5}, {"12ab", 12}, {" \t\r\n\v\f42", 42}, {"4 2", 4},
-        {"007", 7}, {"abc", 0}, {"-", 0}, {"+-5", 0}, {"- 5", 0}, {"１２", 0},
+        {"", 0},
+        {" -7", -7},
+        {"+5", 5},
+        {"12ab", 12},
+        {" \t\r\n\v\f42", 42},
+        {"4 2", 4},
+        {"007", 7},
+        {"abc", 0},
+        {"-", 0},
+        {"+-5", 0},
+        {"- 5", 0},
+        {"１２", 0},
         // Beyond 32 bits the value wraps around.
-        {"2147483647", INT_MAX}, {"2147483648", INT_MIN}, {"-2147483649", INT_MAX},
-        {"4294967295", -1}, {"4294967297", 1}, {"100000000000000000000", 1661992960},
+        {"2147483647", INT_MAX},
+        {"2147483648", INT_MIN},
+        {"-2147483649", INT_MAX},
+        {"4294967295", -1},
+        {"4294967297", 1},
+        {"100000000000000000000", 1661992960},
         // Only the first 29 bytes are read.
-        {std::string(28, ' ') + "9", 9}, {std::string(29, ' ') + "9", 0},
+        {std::string(28, ' ') + "9", 9},
+        {std::string(29, ' ') + "9", 0},
         {std::string(28, '0') + "12", 1},
     };
-    for (const auto& c : cases) EXPECT_EQ(c.second, ParseFieldText(c.first.c_str())) << c.first;
+    for (const auto& c : cases)
+        EXPECT_EQ(c.second, ParseFieldText(c.first.c_str())) << c.first;
 }
 
-TEST(ParseLogFontFields, FillsTheRecordInOrderKeepingTheLowEightBitsOfByteFields)
-{
+TEST(ParseLogFontFields, FillsTheRecordInOrderKeepingTheLowEightBitsOfByteFields) {
     char slots[kLogFontSlotCount][kFieldSlotBytes] = {"-15", "+8", "900", "-900", "700", "300", "1",
-                                                      "256", "-1", "3",  "2",   "1",    "49"};
+                                                      "256", "-1", "3",   "2",    "1",   "49"};
     LOGFONTA lf{};
     lstrcpyA(lf.lfFaceName, "keep");
     ParseLogFontFields(slots, &lf);
@@ -40,68 +54,62 @@ TEST(ParseLogFontFields, FillsTheRecordInOrderKeepingTheLowEightBitsOfByteFields
     EXPECT_EQ(0, memcmp(&want, &lf, sizeof lf));
 }
 
-LOGFONTA ExampleFont()
-{
-    return {-15, 0, 0, 0, 400, 0, 0, 0, 128, 3, 2, 1, 49, "ＭＳ ゴシック"};
-}
+LOGFONTA ExampleFont() { return {-15, 0, 0, 0, 400, 0, 0, 0, 128, 3, 2, 1, 49, "ＭＳ ゴシック"}; }
 
 char g_lines[kCodeLineCount][kCodeLineBytes];
 char g_text[kCodeTextBytes];
 
-std::string Build(const LOGFONTA& lf)
-{
+std::string Build(const LOGFONTA& lf) {
     return std::string(g_text, BuildSampleCodeText(lf, g_lines, g_text, sizeof g_text));
 }
 
-TEST(SampleCodeText, ExampleFontGivesTheFunctionByteForByte)
-{
-    const char expected[] =
-        "//////////////////////////////////////////////////////\r\n"
-        "// 以下は論理フォントを作成する関数のサンプルです。\r\n"
-        "// 汎用性のある例とはいえませんが、特定のフォントを作成\r\n"
-        "// する際の最少のスペックのサンプルコードです。\r\n"
-        "//\r\n"
-        "// 変数の値は、選択されたフォントの値が反映されるように\r\n"
-        "// 選択状態により可変にしてあります。\r\n"
-        "// 必要に応じてカット＆ペーストでお使い頂けます。\r\n"
-        "//\r\n"
-        "// HANDLE SetLogFont (LOGFONT * lf,int);  //関数定義\r\n"
-        "// hFont = SetLogFont(&lf,0);             //呼び先\r\n"
-        "// （詳細はヘルプにてご覧ください）\r\n"
-        "///////////////////////////////////////////////////////\r\n"
-        "\r\n"
-        "HANDLE GetLogFontHandle (LOGFONT * lf,int flg)\r\n"
-        "{\r\n"
-        "  HANDLE hFont;\r\n"
-        "\r\n"
-        "  switch (flg)\r\n"
-        "  {\r\n"
-        "    case (0):\r\n"
-        "      lf->lfHeight         = -15 ;\r\n"
-        "      lf->lfWidth          = 0 ;\r\n"
-        "      lf->lfEscapement     = 0 ;\r\n"
-        "      lf->lfOrientation    = 0 ;\r\n"
-        "      lf->lfWeight         = 400 ;\r\n"
-        "      lf->lfItalic         = 0 ;\r\n"
-        "      lf->lfUnderline      = 0 ;\r\n"
-        "      lf->lfStrikeOut      = 0 ;\r\n"
-        "      lf->lfCharSet        = 128 ;\r\n"
-        "      lf->lfOutPrecision   = 3 ;\r\n"
-        "      lf->lfClipPrecision  = 2 ;\r\n"
-        "      lf->lfQuality        = 1 ;\r\n"
-        "      lf->lfPitchAndFamily = 49 ;\r\n"
-        "      strcpy(lf->lfFaceName,\"ＭＳ ゴシック\") ;\r\n"
-        "      break;\r\n"
-        "\r\n"
-        "    default:\r\n"
-        "      return (HANDLE)0;\r\n"
-        "  }\r\n"
-        "\r\n"
-        "  hFont = CreateFontIndirect(lf);\r\n"
-        "\r\n"
-        "  return hFont;\r\n"
-        "}\r\n"
-        "\r\n";
+TEST(SampleCodeText, ExampleFontGivesTheFunctionByteForByte) {
+    const char expected[] = "//////////////////////////////////////////////////////\r\n"
+                            "// 以下は論理フォントを作成する関数のサンプルです。\r\n"
+                            "// 汎用性のある例とはいえませんが、特定のフォントを作成\r\n"
+                            "// する際の最少のスペックのサンプルコードです。\r\n"
+                            "//\r\n"
+                            "// 変数の値は、選択されたフォントの値が反映されるように\r\n"
+                            "// 選択状態により可変にしてあります。\r\n"
+                            "// 必要に応じてカット＆ペーストでお使い頂けます。\r\n"
+                            "//\r\n"
+                            "// HANDLE SetLogFont (LOGFONT * lf,int);  //関数定義\r\n"
+                            "// hFont = SetLogFont(&lf,0);             //呼び先\r\n"
+                            "// （詳細はヘルプにてご覧ください）\r\n"
+                            "///////////////////////////////////////////////////////\r\n"
+                            "\r\n"
+                            "HANDLE GetLogFontHandle (LOGFONT * lf,int flg)\r\n"
+                            "{\r\n"
+                            "  HANDLE hFont;\r\n"
+                            "\r\n"
+                            "  switch (flg)\r\n"
+                            "  {\r\n"
+                            "    case (0):\r\n"
+                            "      lf->lfHeight         = -15 ;\r\n"
+                            "      lf->lfWidth          = 0 ;\r\n"
+                            "      lf->lfEscapement     = 0 ;\r\n"
+                            "      lf->lfOrientation    = 0 ;\r\n"
+                            "      lf->lfWeight         = 400 ;\r\n"
+                            "      lf->lfItalic         = 0 ;\r\n"
+                            "      lf->lfUnderline      = 0 ;\r\n"
+                            "      lf->lfStrikeOut      = 0 ;\r\n"
+                            "      lf->lfCharSet        = 128 ;\r\n"
+                            "      lf->lfOutPrecision   = 3 ;\r\n"
+                            "      lf->lfClipPrecision  = 2 ;\r\n"
+                            "      lf->lfQuality        = 1 ;\r\n"
+                            "      lf->lfPitchAndFamily = 49 ;\r\n"
+                            "      strcpy(lf->lfFaceName,\"ＭＳ ゴシック\") ;\r\n"
+                            "      break;\r\n"
+                            "\r\n"
+                            "    default:\r\n"
+                            "      return (HANDLE)0;\r\n"
+                            "  }\r\n"
+                            "\r\n"
+                            "  hFont = CreateFontIndirect(lf);\r\n"
+                            "\r\n"
+                            "  return hFont;\r\n"
+                            "}\r\n"
+                            "\r\n";
     // A longer text first: the rebuild must leave nothing of it behind.
     LOGFONTA longer = ExampleFont();
     lstrcpyA(longer.lfFaceName, "ABCDEFGHIJKLMNOPQRSTUVWXYZ");
@@ -110,8 +118,7 @@ TEST(SampleCodeText, ExampleFontGivesTheFunctionByteForByte)
     EXPECT_EQ(1296u, sizeof expected - 1);
 }
 
-TEST(SampleCodeText, LongestValuesAndAnUnterminatedFaceStayWithinTheBuffers)
-{
+TEST(SampleCodeText, LongestValuesAndAnUnterminatedFaceStayWithinTheBuffers) {
     LOGFONTA lf;
     lf.lfHeight = lf.lfWidth = lf.lfEscapement = lf.lfOrientation = lf.lfWeight = INT_MIN;
     memset(&lf.lfItalic, 255, 8);
@@ -120,11 +127,11 @@ TEST(SampleCodeText, LongestValuesAndAnUnterminatedFaceStayWithinTheBuffers)
     EXPECT_EQ(1373u, text.size());
     EXPECT_NE(std::string::npos, text.find("      lf->lfHeight         = -2147483648 ;\r\n"));
     EXPECT_NE(std::string::npos, text.find("      lf->lfItalic         = 255 ;\r\n"));
-    EXPECT_NE(std::string::npos, text.find("(lf->lfFaceName,\"" + std::string(31, 'F') + "\") ;\r\n"));
+    EXPECT_NE(std::string::npos,
+              text.find("(lf->lfFaceName,\"" + std::string(31, 'F') + "\") ;\r\n"));
 }
 
-TEST(Layout, RowsAndRectanglesForEightBySixteenUnits)
-{
+TEST(Layout, RowsAndRectanglesForEightBySixteenUnits) {
     EXPECT_EQ(56, RowTop(16, 1));
     EXPECT_EQ(329, RowTop(16, 14));
     EXPECT_EQ(59, RowTop(17, 1));  // half a row truncates for odd heights
@@ -144,25 +151,23 @@ TEST(Layout, RowsAndRectanglesForEightBySixteenUnits)
     EXPECT_EQ(484, h);
 }
 
-TEST(PresetFont, FivePresetsOfOneFixedPitchFace)
-{
+TEST(PresetFont, FivePresetsOfOneFixedPitchFace) {
     const std::pair<LONG, LONG> sizes[kPresetCount] = {
         {-5, 400}, {-15, 400}, {-16, 400}, {-15, 700}, {-14, 700}};
     for (unsigned p = 0; p < kPresetCount; ++p) {
         LOGFONTA lf{};
         ASSERT_TRUE(FillPresetLogFont(&lf, p));
-        const LOGFONTA want{sizes[p].first, 0, 0, 0, sizes[p].second, 0, 0, 0,
-                            128, 3, 2, 1, 49, "ＭＳ ゴシック"};
+        const LOGFONTA want{sizes[p].first, 0, 0, 0, sizes[p].second, 0, 0, 0, 128, 3, 2, 1, 49,
+                            "ＭＳ ゴシック"};
         EXPECT_EQ(0, memcmp(&want, &lf, sizeof lf)) << p;
     }
 }
 
-TEST(CopyText, CopiesWhatFitsWithoutSplittingADoubleByteCharacter)
-{
+TEST(CopyText, CopiesWhatFitsWithoutSplittingADoubleByteCharacter) {
     // "ソ" ends in 0x5C, the byte of a backslash; half-width katakana are single bytes.
-    const std::pair<std::string, std::string> cases[] = {
-        {"abc", "abc"}, {"abcdefgh", "abcde"}, {"表示表", "表示"}, {"aソb", "aソb"},
-        {"abcdソ", "abcd"}, {"abcｻﾝﾌﾟ", "abcｻﾝ"}};
+    const std::pair<std::string, std::string> cases[] = {{"abc", "abc"},     {"abcdefgh", "abcde"},
+                                                         {"表示表", "表示"}, {"aソb", "aソb"},
+                                                         {"abcdソ", "abcd"}, {"abcｻﾝﾌﾟ", "abcｻﾝ"}};
     for (const auto& c : cases) {
         char out[8];
         memset(out, 'x', sizeof out);

@@ -15,8 +15,7 @@ namespace {
 
 class Session : public ::testing::Test {
 protected:
-    static void SetUpTestSuite()
-    {
+    static void SetUpTestSuite() {
         app = new Fontsmith;
         started = app->Start();
     }
@@ -29,53 +28,45 @@ Fontsmith* Session::app;
 bool Session::started;
 
 // Left, top, width and height, to compare window rectangles with the layout.
-std::array<long, 4> Box(const RECT& r)
-{
+std::array<long, 4> Box(const RECT& r) {
     return {r.left, r.top, r.right - r.left, r.bottom - r.top};
 }
-std::array<long, 4> Box(const CtlRect& r)
-{
-    return {r.x, r.y, r.width, r.height};
-}
+std::array<long, 4> Box(const CtlRect& r) { return {r.x, r.y, r.width, r.height}; }
 
-std::string SampleCode(const LOGFONTA& lf)
-{
+std::string SampleCode(const LOGFONTA& lf) {
     static char lines[kCodeLineCount][kCodeLineBytes];
     static char text[kCodeTextBytes];
     return std::string(text, BuildSampleCodeText(lf, lines, text, sizeof text));
 }
 
 // The line height an edit control draws with.
-int LineHeight(HWND edit)
-{
+int LineHeight(HWND edit) {
     LRESULT first = SendMessageW(edit, EM_POSFROMCHAR, 0, 0);
     LRESULT second = SendMessageW(edit, EM_POSFROMCHAR, SendMessageW(edit, EM_LINEINDEX, 1, 0), 0);
     return (short)HIWORD(second) - (short)HIWORD(first);
 }
 
 // The metrics and face of a font as realised here; the font is deleted.
-TEXTMETRICA Realise(HFONT font, char* face = nullptr)
-{
+TEXTMETRICA Realise(HFONT font, char* face = nullptr) {
     HDC dc = GetDC(nullptr);
     HGDIOBJ old = SelectObject(dc, font);
     TEXTMETRICA tm{};
     GetTextMetricsA(dc, &tm);
-    if (face) GetTextFaceA(dc, LF_FACESIZE, face);
+    if (face)
+        GetTextFaceA(dc, LF_FACESIZE, face);
     SelectObject(dc, old);
     ReleaseDC(nullptr, dc);
     DeleteObject(font);
     return tm;
 }
 
-HWND WaitForAbout(const Fontsmith& app)
-{
+HWND WaitForAbout(const Fontsmith& app) {
     return testkit::WaitForWindow(app.program.Pid(), "#32770", "Fontloupe について");
 }
 
 class Opening : public Session {};
 
-TEST_F(Opening, WindowAndControlsStandAtTheirLayoutRectangles)
-{
+TEST_F(Opening, WindowAndControlsStandAtTheirLayoutRectangles) {
     const LOGFONTA units = StartRecord();
     const int cx = units.lfWidth, cy = units.lfHeight;
     int width = 0, height = 0;
@@ -92,8 +83,7 @@ TEST_F(Opening, WindowAndControlsStandAtTheirLayoutRectangles)
     EXPECT_EQ("Create →", testkit::Text(app->create));
 }
 
-TEST_F(Opening, FaceListHoldsBothEnumerationsUnsorted)
-{
+TEST_F(Opening, FaceListHoldsBothEnumerationsUnsorted) {
     std::vector<std::string> expected;
     auto collect = [](const LOGFONTA* lf, const TEXTMETRICA*, DWORD, LPARAM list) -> int {
         reinterpret_cast<std::vector<std::string>*>(list)->push_back(lf->lfFaceName);
@@ -111,8 +101,7 @@ TEST_F(Opening, FaceListHoldsBothEnumerationsUnsorted)
     EXPECT_FALSE(std::is_sorted(items.begin(), items.end()));
 }
 
-TEST_F(Opening, BoxesShowTheSampleLinesAndTheDefaultFont)
-{
+TEST_F(Opening, BoxesShowTheSampleLinesAndTheDefaultFont) {
     EXPECT_EQ(" ABCDEFFGHIJKLMNOPQRSTUVWUXYZ\r\n"
               " Height値は 正の時はフォントのセルの高さ\r\n"
               " 負の時は文字の高さ（セルの高さ－内部レディング）",
@@ -120,20 +109,21 @@ TEST_F(Opening, BoxesShowTheSampleLinesAndTheDefaultFont)
     const LOGFONTA lf = StartRecord();
     char slots[kLogFontSlotCount][kFieldSlotBytes] = {};
     FormatLogFontFields(lf, slots);
-    for (int j = 0; j < 13; ++j) EXPECT_EQ(slots[j], testkit::Text(app->fields[j])) << "box " << j;
+    for (int j = 0; j < 13; ++j)
+        EXPECT_EQ(slots[j], testkit::Text(app->fields[j])) << "box " << j;
     EXPECT_EQ(lf.lfFaceName,
               testkit::ComboItem(app->faceList, testkit::ComboSelection(app->faceList)));
 }
 
 class Create : public Session {};
 
-TEST_F(Create, StoresTheBoxesByTheParsingRuleAndShowsOnlyWhatIsStored)
-{
-    const char* const typed[13] = {" -7", "+5", "12ab", "", "700", "300", "1", "256", "-1",
-                                   "x9", "\t 2", "4294967299", "-2147483649"};
-    const char* const shown[13] = {"-7", "5", "12", "0", "700", "44", "1", "0", "255",
-                                   "0", "2", "3", "255"};
-    for (int j = 0; j < 13; ++j) app->Type(app->fields[j], typed[j]);
+TEST_F(Create, StoresTheBoxesByTheParsingRuleAndShowsOnlyWhatIsStored) {
+    const char* const typed[13] = {" -7", "+5", "12ab", "",     "700",        "300",        "1",
+                                   "256", "-1", "x9",   "\t 2", "4294967299", "-2147483649"};
+    const char* const shown[13] = {"-7", "5",   "12", "0", "700", "44", "1",
+                                   "0",  "255", "0",  "2", "3",   "255"};
+    for (int j = 0; j < 13; ++j)
+        app->Type(app->fields[j], typed[j]);
     app->PressCreate();
     for (int j = 0; j < 13; ++j)
         EXPECT_EQ(shown[j], testkit::Text(app->fields[j])) << "typed '" << typed[j] << "'";
@@ -146,23 +136,23 @@ TEST_F(Create, StoresTheBoxesByTheParsingRuleAndShowsOnlyWhatIsStored)
     EXPECT_EQ(shown[5], testkit::Text(app->fields[5]));
 }
 
-TEST_F(Create, TablesAndSampleBoxShowTheRealisedFont)
-{
+TEST_F(Create, TablesAndSampleBoxShowTheRealisedFont) {
     const char* typed[13] = {"-30", "0", "0", "0", "700", "0", "0", "0", "128", "0", "0", "0", "0"};
-    for (int j = 0; j < 13; ++j) app->Type(app->fields[j], typed[j]);
+    for (int j = 0; j < 13; ++j)
+        app->Type(app->fields[j], typed[j]);
     ASSERT_TRUE(app->SelectFace("IPA明朝"));
     app->PressCreate();
 
     char face[LF_FACESIZE] = "";
-    const TEXTMETRICA tm =
-        Realise(CreateFontA(-30, 0, 0, 0, 700, 0, 0, 0, SHIFTJIS_CHARSET, 0, 0, 0, 0, "IPA明朝"), face);
+    const TEXTMETRICA tm = Realise(
+        CreateFontA(-30, 0, 0, 0, 700, 0, 0, 0, SHIFTJIS_CHARSET, 0, 0, 0, 0, "IPA明朝"), face);
     // The values of the two table columns, in display order.
     const long values[20] = {
-        tm.tmHeight,         tm.tmAscent,        tm.tmDescent,          tm.tmInternalLeading,
+        tm.tmHeight,          tm.tmAscent,       tm.tmDescent,          tm.tmInternalLeading,
         tm.tmExternalLeading, tm.tmAveCharWidth, tm.tmMaxCharWidth,     tm.tmWeight,
-        tm.tmItalic,         tm.tmUnderlined,    tm.tmStruckOut,        tm.tmFirstChar,
-        tm.tmLastChar,       tm.tmDefaultChar,   tm.tmBreakChar,        tm.tmPitchAndFamily,
-        tm.tmCharSet,        tm.tmOverhang,      tm.tmDigitizedAspectX, tm.tmDigitizedAspectY};
+        tm.tmItalic,          tm.tmUnderlined,   tm.tmStruckOut,        tm.tmFirstChar,
+        tm.tmLastChar,        tm.tmDefaultChar,  tm.tmBreakChar,        tm.tmPitchAndFamily,
+        tm.tmCharSet,         tm.tmOverhang,     tm.tmDigitizedAspectX, tm.tmDigitizedAspectY};
     const LOGFONTA units = StartRecord();
     const int cx = units.lfWidth, cy = units.lfHeight;
     auto differences = [&](int column, int row, int chars, const std::string& text) {
@@ -183,8 +173,7 @@ TEST_F(Create, TablesAndSampleBoxShowTheRealisedFont)
 
 // The face list is re-selected by the whole name, never by one that merely
 // begins with the current face; with no selection "Create →" keeps the face.
-TEST_F(Create, FaceListFollowsTheWholeCurrentName)
-{
+TEST_F(Create, FaceListFollowsTheWholeCurrentName) {
     ASSERT_TRUE(app->SelectFace("Nimbus Sans"));
     app->PressCreate();
     auto selected = [&] {
@@ -202,8 +191,7 @@ TEST_F(Create, FaceListFollowsTheWholeCurrentName)
 
 class Editor : public Session {};
 
-TEST_F(Editor, EachWindowKeepsTheValuesOfItsOpeningAndFollowsItsSize)
-{
+TEST_F(Editor, EachWindowKeepsTheValuesOfItsOpeningAndFollowsItsSize) {
     testkit::BringToFront(app->main);
     ASSERT_EQ(app->main, GetForegroundWindow());
     HWND first = app->OpenEditor();
@@ -216,9 +204,10 @@ TEST_F(Editor, EachWindowKeepsTheValuesOfItsOpeningAndFollowsItsSize)
     EXPECT_EQ(opening, EditorText(second));
 
     // The record whose text the unit tests hold byte for byte.
-    char typed[kLogFontSlotCount][kFieldSlotBytes] = {"-15", "0", "0", "0", "400", "0", "0",
-                                                     "0",   "128", "3", "2", "1", "49"};
-    for (int j = 0; j < 13; ++j) app->Type(app->fields[j], typed[j]);
+    char typed[kLogFontSlotCount][kFieldSlotBytes] = {"-15", "0",   "0", "0", "400", "0", "0",
+                                                      "0",   "128", "3", "2", "1",   "49"};
+    for (int j = 0; j < 13; ++j)
+        app->Type(app->fields[j], typed[j]);
     ASSERT_TRUE(app->SelectFace("ＭＳ ゴシック"));
     app->PressCreate();
     HWND third = app->OpenEditor();
@@ -240,8 +229,7 @@ TEST_F(Editor, EachWindowKeepsTheValuesOfItsOpeningAndFollowsItsSize)
 
 // Menus of another process cannot be read under Wine, so the menu is read
 // from the program file: the tests send these ids for these entries.
-TEST(MenuResource, EntriesCarryTheIdsTheTestsSend)
-{
+TEST(MenuResource, EntriesCarryTheIdsTheTestsSend) {
     HMODULE exe = LoadLibraryExA(FONTSMITH_EXE, nullptr, LOAD_LIBRARY_AS_DATAFILE);
     HMENU bar = LoadMenuA(exe, "HelloMenu");
     ASSERT_TRUE(bar);
@@ -258,8 +246,7 @@ TEST(MenuResource, EntriesCarryTheIdsTheTestsSend)
 
 class Menu : public Session {};
 
-TEST_F(Menu, PrinterFontShowsTheNowMakingNote)
-{
+TEST_F(Menu, PrinterFontShowsTheNowMakingNote) {
     testkit::PostCommand(app->main, 101);
     testkit::MessageBoxInfo box = testkit::WaitForMessageBox(app->program.Pid());
     ASSERT_TRUE(box.hwnd);
@@ -269,8 +256,7 @@ TEST_F(Menu, PrinterFontShowsTheNowMakingNote)
     EXPECT_TRUE(testkit::WaitForWindowGone(box.hwnd));
 }
 
-TEST_F(Menu, AboutBoxShowsItsTitleInTheBoldPresetFont)
-{
+TEST_F(Menu, AboutBoxShowsItsTitleInTheBoldPresetFont) {
     testkit::PostCommand(app->main, 102);
     HWND about = WaitForAbout(*app);
     ASSERT_TRUE(about);
@@ -285,8 +271,9 @@ TEST_F(Menu, AboutBoxShowsItsTitleInTheBoldPresetFont)
     testkit::BringToFront(about);
     for (const LOGFONTA* lf : {&bold, &plain}) {
         HFONT font = CreateFontIndirectA(lf);
-        int off = DifferencesFromText(title, r, "Fontsmith Ver1.00", font, GetSysColor(COLOR_3DFACE),
-                                      DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+        int off =
+            DifferencesFromText(title, r, "Fontsmith Ver1.00", font, GetSysColor(COLOR_3DFACE),
+                                DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
         DeleteObject(font);
         EXPECT_EQ(lf == &bold, off == 0) << off;
     }
@@ -294,8 +281,7 @@ TEST_F(Menu, AboutBoxShowsItsTitleInTheBoldPresetFont)
     EXPECT_TRUE(testkit::WaitForWindowGone(about));
 }
 
-TEST(Exit, CloseCommandAndCloseBoxEndTheProgramWithItsEditorWindows)
-{
+TEST(Exit, CloseCommandAndCloseBoxEndTheProgramWithItsEditorWindows) {
     for (bool byCommand : {true, false}) {
         Fontsmith app;
         ASSERT_TRUE(app.Start());
@@ -313,8 +299,7 @@ TEST(Exit, CloseCommandAndCloseBoxEndTheProgramWithItsEditorWindows)
 // A long session: more fonts pass through the program than a process may hold
 // at once (about 65,000 GDI objects under Wine), so any font that is not
 // released would make font creation fail before the end.
-TEST(Stress, FontCreationStillSucceedsAfterALongSession)
-{
+TEST(Stress, FontCreationStillSucceedsAfterALongSession) {
     Fontsmith app;
     ASSERT_TRUE(app.Start());
     // Posted "Create →" commands run back to back, each making one font, and
@@ -330,16 +315,19 @@ TEST(Stress, FontCreationStillSucceedsAfterALongSession)
             }
         }
         ASSERT_TRUE(PostMessageW(app.sample, WM_CHAR, 'x', 0));
-        ASSERT_TRUE(WaitUntil([&] { return testkit::Text(app.sample).size() > sampleBytes; },
-                              60000)) << "chunk " << chunk;
+        ASSERT_TRUE(
+            WaitUntil([&] { return testkit::Text(app.sample).size() > sampleBytes; }, 60000))
+            << "chunk " << chunk;
     }
     app.Type(app.fields[0], "-40");
     app.PressCreate();
     EXPECT_EQ("-40", testkit::Text(app.fields[0]));
-    const std::string face = testkit::ComboItem(app.faceList, testkit::ComboSelection(app.faceList));
-    EXPECT_EQ(Realise(CreateFontA(-40, 0, 0, 0, 0, 0, 0, 0, SHIFTJIS_CHARSET, 0, 0, 0, 0,
-                                  face.c_str())).tmHeight,
-              LineHeight(app.sample));
+    const std::string face =
+        testkit::ComboItem(app.faceList, testkit::ComboSelection(app.faceList));
+    EXPECT_EQ(
+        Realise(CreateFontA(-40, 0, 0, 0, 0, 0, 0, 0, SHIFTJIS_CHARSET, 0, 0, 0, 0, face.c_str()))
+            .tmHeight,
+        LineHeight(app.sample));
 
     HWND editor = app.OpenEditor();
     ASSERT_TRUE(editor);

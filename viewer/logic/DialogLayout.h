@@ -10,10 +10,10 @@ struct LayoutRect {
 };
 
 struct DialogLayout {
-    LayoutRect sampleBox;   // client pixels
-    LayoutRect faceNameBox; // client pixels
-    LayoutRect window;      // screen pixels
-    LayoutRect closeButton; // client pixels
+    LayoutRect sampleBox;    // client pixels
+    LayoutRect faceNameBox;  // client pixels
+    LayoutRect window;       // screen pixels
+    LayoutRect closeButton;  // client pixels
 };
 
 // W, H: average character width and height; T: offset of panel row 0. The

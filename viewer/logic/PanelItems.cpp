@@ -20,17 +20,16 @@ const char kHint[] = "サンプル （Screen Font 選択時のみ）";
 
 }  // namespace
 
-std::vector<PanelItem> BuildPanelItems(const LOGFONTA& lf, const char* fontKind,
-                                       int W, int H, int T)
-{
+std::vector<PanelItem> BuildPanelItems(const LOGFONTA& lf, const char* fontKind, int W, int H,
+                                       int T) {
     // The 32-bit fields keep their sign; BYTE fields widen to 0..255.
     const int leftValues[kRows] = {
         lf.lfHeight, lf.lfWidth,  lf.lfEscapement, lf.lfOrientation,
         lf.lfWeight, lf.lfItalic, lf.lfUnderline,
     };
     const int rightValues[kRows - 1] = {
-        lf.lfStrikeOut,      lf.lfCharSet, lf.lfOutPrecision,
-        lf.lfClipPrecision,  lf.lfQuality, lf.lfPitchAndFamily,
+        lf.lfStrikeOut,     lf.lfCharSet, lf.lfOutPrecision,
+        lf.lfClipPrecision, lf.lfQuality, lf.lfPitchAndFamily,
     };
     auto rowY = [&](int i) { return T + i * H; };
 

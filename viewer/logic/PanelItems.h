@@ -20,5 +20,5 @@ const size_t kFontKindSize = 100;
 // labels, left values, right labels, right values (row 7 has none), hint line.
 // W, H are the grid units and T the offset of row 0; fontKind is read up to its
 // NUL but never past kFontKindSize bytes.
-std::vector<PanelItem> BuildPanelItems(const LOGFONTA& lf, const char* fontKind,
-                                       int W, int H, int T);
+std::vector<PanelItem> BuildPanelItems(const LOGFONTA& lf, const char* fontKind, int W, int H,
+                                       int T);

@@ -6,8 +6,7 @@ namespace {
 
 // Next field of [*pos, end): runs of commas are skipped first, so no field is
 // ever empty. Returns false when only commas (or nothing) remain.
-bool NextField(const char** pos, const char* end, std::string* field)
-{
+bool NextField(const char** pos, const char* end, std::string* field) {
     const char* p = *pos;
     while (p < end && *p == ',')
         ++p;
@@ -23,8 +22,7 @@ bool NextField(const char** pos, const char* end, std::string* field)
 
 }  // namespace
 
-bool SplitPrinterProfile(const char* value, PrinterProfile* out)
-{
+bool SplitPrinterProfile(const char* value, PrinterProfile* out) {
     if (!out)
         return false;
     *out = PrinterProfile{};

@@ -8,8 +8,7 @@ namespace {
 
 // Length of the drive and directory part of path, as _splitpath would give it:
 // everything up to the last separator, or just "X:" when there is none.
-size_t DirectoryPartLength(const char* path)
-{
+size_t DirectoryPartLength(const char* path) {
     size_t length = 0;
     for (size_t i = 0; path[i] != '\0'; ++i) {
         if (IsDBCSLeadByteEx(932, static_cast<BYTE>(path[i]))) {
@@ -27,9 +26,8 @@ size_t DirectoryPartLength(const char* path)
 
 }  // namespace
 
-bool BuildPathBesideProgram(const char* programPath, const char* fileName,
-                            char* out, size_t outSize)
-{
+bool BuildPathBesideProgram(const char* programPath, const char* fileName, char* out,
+                            size_t outSize) {
     if (!out || outSize == 0)
         return false;
     out[0] = '\0';

@@ -7,9 +7,9 @@ namespace {
 const int kNumericFields = 13;
 
 const char* const kPlaceholders[kNumericFields] = {
-    "%%Height%%",       "%%Width%%",        "%%Escapement%%",    "%%Orientation%%",
-    "%%Weight%%",       "%%Italic%%",       "%%Underline%%",     "%%StrikeOut%%",
-    "%%CharSet%%",      "%%OutPrecision%%", "%%ClipPrecision%%", "%%Quality%%",
+    "%%Height%%",         "%%Width%%",        "%%Escapement%%",    "%%Orientation%%",
+    "%%Weight%%",         "%%Italic%%",       "%%Underline%%",     "%%StrikeOut%%",
+    "%%CharSet%%",        "%%OutPrecision%%", "%%ClipPrecision%%", "%%Quality%%",
     "%%PitchAndFamily%%",
 };
 
@@ -17,13 +17,12 @@ const char kFacePlaceholder[] = "%%FontFace%%";
 
 }  // namespace
 
-CString ExpandTemplate(const std::vector<CString>& lines, const LOGFONTA& lf)
-{
+CString ExpandTemplate(const std::vector<CString>& lines, const LOGFONTA& lf) {
     // In placeholder order; the BYTE fields widen without sign.
     const int values[kNumericFields] = {
-        lf.lfHeight,    lf.lfWidth,       lf.lfEscapement,    lf.lfOrientation,
-        lf.lfWeight,    lf.lfItalic,      lf.lfUnderline,     lf.lfStrikeOut,
-        lf.lfCharSet,   lf.lfOutPrecision, lf.lfClipPrecision, lf.lfQuality,
+        lf.lfHeight,         lf.lfWidth,        lf.lfEscapement,    lf.lfOrientation,
+        lf.lfWeight,         lf.lfItalic,       lf.lfUnderline,     lf.lfStrikeOut,
+        lf.lfCharSet,        lf.lfOutPrecision, lf.lfClipPrecision, lf.lfQuality,
         lf.lfPitchAndFamily,
     };
     // The face name field need not hold a NUL; never read past it.

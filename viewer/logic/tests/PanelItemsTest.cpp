@@ -12,35 +12,41 @@ namespace {
 const char kScreenKind[] = "☆ Screen Font ☆";
 const char kHint[] = "サンプル （Screen Font 選択時のみ）";
 
-LOGFONTA SampleFont()
-{
+LOGFONTA SampleFont() {
     LOGFONTA lf = {-16, 8, -900, 900, 700, 255, 1, 0, 128, 3, 2, 1, 0x31, ""};
     strcpy(lf.lfFaceName, "ＭＳ ゴシック");
     return lf;
 }
 
-std::string Padded(const char* label)
-{
+std::string Padded(const char* label) {
     std::string text = label;
     text.resize(15, ' ');
     return text;
 }
 
 // Item indices in drawing order.
-enum { kCaption = 0, kLeftEquals = 1, kRightEquals = 8, kLeftLabels = 15, kLeftValues = 22,
-       kRightLabels = 29, kRightValues = 36, kHintItem = 42 };
+enum {
+    kCaption = 0,
+    kLeftEquals = 1,
+    kRightEquals = 8,
+    kLeftLabels = 15,
+    kLeftValues = 22,
+    kRightLabels = 29,
+    kRightValues = 36,
+    kHintItem = 42
+};
 
 }  // namespace
 
-TEST(PanelItems, FortyThreeItemsOnTheGrid)
-{
+TEST(PanelItems, FortyThreeItemsOnTheGrid) {
     // W = 8, H = 16, T = 16: rows at 32, 48, ..., 128.
     const auto items = BuildPanelItems(SampleFont(), kScreenKind, 8, 16, 16);
     ASSERT_EQ(items.size(), 43u);
-    const char* const leftLabels[] = {"Height", "Width", "Escapement", "Orientation",
+    const char* const leftLabels[] = {"Height", "Width",  "Escapement", "Orientation",
                                       "Weight", "Italic", "Underline"};
-    const char* const rightLabels[] = {"StrikeOut", "CharSet", "OutPrecision", "ClipPrecision",
-                                       "Quality", "PitchAndFamily", "FaceName"};
+    const char* const rightLabels[] = {"StrikeOut",     "CharSet", "OutPrecision",
+                                       "ClipPrecision", "Quality", "PitchAndFamily",
+                                       "FaceName"};
     // Long fields signed, byte fields unsigned; the face name has no value item.
     const char* const leftValues[] = {"-16", "8", "-900", "900", "700", "255", "1"};
     const char* const rightValues[] = {"0", "128", "3", "2", "1", "49"};
@@ -64,8 +70,7 @@ TEST(PanelItems, FortyThreeItemsOnTheGrid)
     expect(kHintItem, 16, 160, kHint);
 }
 
-TEST(PanelItems, PrinterCaptionAndOddGrid)
-{
+TEST(PanelItems, PrinterCaptionAndOddGrid) {
     const std::string kind = std::string("☆ Printer Font ☆ ") + "PDF";
     const auto items = BuildPanelItems(SampleFont(), kind.c_str(), 7, 13, 13);
     ASSERT_EQ(items.size(), 43u);
@@ -76,8 +81,7 @@ TEST(PanelItems, PrinterCaptionAndOddGrid)
     EXPECT_EQ(items[kHintItem].text, kHint);
 }
 
-TEST(PanelItems, CaptionIsNeverReadPastItsBuffer)
-{
+TEST(PanelItems, CaptionIsNeverReadPastItsBuffer) {
     char kind[kFontKindSize + 20];
     memset(kind, 'A', sizeof kind);
     kind[sizeof kind - 1] = '\0';

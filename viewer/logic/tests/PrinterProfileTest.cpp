@@ -15,8 +15,7 @@ struct Case {
 
 }  // namespace
 
-TEST(PrinterProfile, SplitsIntoDeviceDriverAndPort)
-{
+TEST(PrinterProfile, SplitsIntoDeviceDriverAndPort) {
     const std::string device50(50, 'D'), device61(61, 'D');
     const Case cases[] = {
         {"PDF,winspool,CUPS:PDF", "PDF", "winspool", "CUPS:PDF", true},
@@ -38,8 +37,7 @@ TEST(PrinterProfile, SplitsIntoDeviceDriverAndPort)
     }
 }
 
-TEST(PrinterProfile, MissingDeviceOrDriverMeansNoPrinter)
-{
+TEST(PrinterProfile, MissingDeviceOrDriverMeansNoPrinter) {
     const std::string longest(63, 'D');
     const std::string values[] = {"", ",", ",,,", "PDF", "PDF,", "PDF,,,",
                                   // The cut takes the whole driver field away.

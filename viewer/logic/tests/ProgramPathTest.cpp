@@ -10,8 +10,7 @@ namespace {
 const size_t kPathSize = 256;  // the viewer's path buffers
 
 // Builds into a buffer pre-filled with 'x', so a missing NUL shows.
-std::string Build(const std::string& program, const char* file, bool expectedResult = true)
-{
+std::string Build(const std::string& program, const char* file, bool expectedResult = true) {
     char out[kPathSize];
     memset(out, 'x', sizeof out);
     const bool result = BuildPathBesideProgram(program.c_str(), file, out, sizeof out);
@@ -22,8 +21,7 @@ std::string Build(const std::string& program, const char* file, bool expectedRes
 
 }  // namespace
 
-TEST(ProgramPath, FileBesideTheProgram)
-{
+TEST(ProgramPath, FileBesideTheProgram) {
     EXPECT_EQ(Build("C:\\Tools\\Fontloupe.exe", "API.DAT"), "C:\\Tools\\API.DAT");
     EXPECT_EQ(Build("Z:/work/build/viewer/Fontloupe.exe", "MFC.DAT"),
               "Z:/work/build/viewer/MFC.DAT");
@@ -36,8 +34,7 @@ TEST(ProgramPath, FileBesideTheProgram)
     EXPECT_EQ(Build("", "API.DAT"), "API.DAT");
 }
 
-TEST(ProgramPath, ResultMustFitWithItsNul)
-{
+TEST(ProgramPath, ResultMustFitWithItsNul) {
     // Directory part + "FLPHELP.html" (12 bytes) + NUL in 256 bytes.
     const std::string exact = "C:\\" + std::string(239, 'd') + "\\F.exe";  // 243 bytes of directory
     const std::string built = Build(exact, "FLPHELP.html");
@@ -51,8 +48,7 @@ TEST(ProgramPath, ResultMustFitWithItsNul)
     EXPECT_EQ(Build(farTooLong, "API.DAT", false), "");
 }
 
-TEST(ProgramPath, MissingBuffers)
-{
+TEST(ProgramPath, MissingBuffers) {
     char out[9];
     EXPECT_FALSE(BuildPathBesideProgram("C:\\a.exe", "b.dat", out, 0));
     EXPECT_FALSE(BuildPathBesideProgram(nullptr, "b.dat", out, sizeof out));

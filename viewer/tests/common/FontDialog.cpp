@@ -49,7 +49,8 @@ bool Select(HWND dialog, const Choice& choice, LOGFONTA* chosen) {
         return false;
 
     HWND charSets = ::GetDlgItem(dialog, kCharSet);
-    charSet = ::SendMessageW(charSets, CB_GETITEMDATA, ::SendMessageW(charSets, CB_GETCURSEL, 0, 0), 0);
+    charSet =
+        ::SendMessageW(charSets, CB_GETITEMDATA, ::SendMessageW(charSets, CB_GETCURSEL, 0, 0), 0);
     HDC screen = ::GetDC(nullptr);
     const int dpi = ::GetDeviceCaps(screen, LOGPIXELSY);
     ::ReleaseDC(nullptr, screen);

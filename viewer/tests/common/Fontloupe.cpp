@@ -10,10 +10,9 @@
 
 namespace fontloupe {
 
-const char kSampleLines[] =
-    " ABCDEFFGHIJKLMNOPQRSTUVWUXYZ\r\n"
-    " Height値は 正の時はフォントのセルの高さ\r\n"
-    " 負の時は文字の高さ（セルの高さ－内部レディング）";
+const char kSampleLines[] = " ABCDEFFGHIJKLMNOPQRSTUVWUXYZ\r\n"
+                            " Height値は 正の時はフォントのセルの高さ\r\n"
+                            " 負の時は文字の高さ（セルの高さ－内部レディング）";
 const char kScreenCaption[] = "☆ Screen Font ☆";
 
 std::string ExePath() { return FONTLOUPE_EXE; }
@@ -58,7 +57,8 @@ int PanelDifferences(HWND mainDialog, const LOGFONTA& lf, const std::string& cap
     ::SetBkMode(canvas.Dc(), TRANSPARENT);
     for (const PanelItem& item :
          BuildPanelItems(lf, caption.c_str(), grid.lfWidth, grid.lfHeight, grid.lfHeight))
-        ::TextOutA(canvas.Dc(), item.x, item.y, item.text.data(), static_cast<int>(item.text.size()));
+        ::TextOutA(canvas.Dc(), item.x, item.y, item.text.data(),
+                   static_cast<int>(item.text.size()));
 
     const std::vector<unsigned> shown = testkit::CaptureScreen(client);
     std::vector<unsigned> expected = canvas.Pixels();
@@ -67,7 +67,8 @@ int PanelDifferences(HWND mainDialog, const LOGFONTA& lf, const std::string& cap
         const RECT r = testkit::ChildRectInParent(::GetDlgItem(mainDialog, id));
         for (int y = std::max(0L, r.top); y < std::min<long>(height, r.bottom); ++y)
             for (int x = std::max(0L, r.left); x < std::min<long>(width, r.right); ++x)
-                expected[static_cast<size_t>(y) * width + x] = shown[static_cast<size_t>(y) * width + x];
+                expected[static_cast<size_t>(y) * width + x] =
+                    shown[static_cast<size_t>(y) * width + x];
     }
     return testkit::CountDifferences(shown, expected);
 }
@@ -101,8 +102,8 @@ int PanelDifferences(HWND mainDialog, const LOGFONTA& lf, const std::string& cap
     testkit::PostCommand(mainDialog, command);
     HWND dialog = testkit::WaitForWindow(Pid(mainDialog), "#32770", "Fontloupe - サンプルコード");
     if (!dialog)
-        return ::testing::AssertionFailure()
-               << "no sample-code dialog; message: " << testkit::WaitForMessageBox(Pid(mainDialog), 0).text;
+        return ::testing::AssertionFailure() << "no sample-code dialog; message: "
+                                             << testkit::WaitForMessageBox(Pid(mainDialog), 0).text;
     const std::string shown = testkit::Text(::GetDlgItem(dialog, IDC_CODE_EDIT));
     const bool modal = !::IsWindowEnabled(mainDialog);
     testkit::PressButton(dialog, IDCANCEL);

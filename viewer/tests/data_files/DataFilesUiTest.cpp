@@ -21,7 +21,8 @@ fs::path Wide(const std::string& cp932) { return fs::path(testkit::FromCp932(cp9
 // A copy of the program named exeName, with its data files but the missing
 // one, in dir (CP932, trailing '\') under the work folder; removed afterwards.
 struct ProgramCopy {
-    ProgramCopy(const std::string& name, const std::string& exeName, const std::string& missing = "")
+    ProgramCopy(const std::string& name, const std::string& exeName,
+                const std::string& missing = "")
         : dir(std::string(WORK_DIR) + "\\" + name + "\\"), exe(dir + exeName) {
         fs::remove_all(Wide(dir));
         fs::create_directories(Wide(dir));
@@ -50,7 +51,8 @@ public:
         oldType_ = old;
         Set(L".html", kClass);
         Set(std::wstring(kClass) + L"\\shell\\open\\command",
-            L"\"" + testkit::FromCp932(RECORDER_EXE) + L"\" \"" + testkit::FromCp932(record) + L"\" \"%1\"");
+            L"\"" + testkit::FromCp932(RECORDER_EXE) + L"\" \"" + testkit::FromCp932(record) +
+                L"\" \"%1\"");
     }
     ~PageOpener() {
         if (hadType_)
@@ -114,9 +116,10 @@ TEST_F(DataFilesUi, MissingMfcTemplateAndHelpPageAreReported) {
     HWND main = fontloupe::Start(program, fontloupe::ExeDir(), noMfc.exe);
     ASSERT_TRUE(main);
     testkit::PostCommand(main, ID_SAMPLECODE_MFC);
-    EXPECT_TRUE(fontloupe::AnswerMessage(main, kNotFoundCaption,
-                                         "データファイルが見つかりません。再インストールしてください。"));
-    EXPECT_FALSE(testkit::WaitForWindow(program.Pid(), "#32770", "Fontloupe - サンプルコード", 500));
+    EXPECT_TRUE(fontloupe::AnswerMessage(
+        main, kNotFoundCaption, "データファイルが見つかりません。再インストールしてください。"));
+    EXPECT_FALSE(
+        testkit::WaitForWindow(program.Pid(), "#32770", "Fontloupe - サンプルコード", 500));
     EXPECT_TRUE(fontloupe::ShowsSampleCode(main, ID_SAMPLECODE_API, noMfc.dir + "API.DAT",
                                            fontloupe::StartFont(main)));
 
@@ -125,8 +128,8 @@ TEST_F(DataFilesUi, MissingMfcTemplateAndHelpPageAreReported) {
     main = fontloupe::Start(other, fontloupe::ExeDir(), noPage.exe);
     ASSERT_TRUE(main);
     testkit::PostCommand(main, ID_HELP_PAGE);
-    EXPECT_TRUE(fontloupe::AnswerMessage(main, kNotFoundCaption,
-                                         "ヘルプファイルが見つかりません。再インストールしてください。"));
+    EXPECT_TRUE(fontloupe::AnswerMessage(
+        main, kNotFoundCaption, "ヘルプファイルが見つかりません。再インストールしてください。"));
     EXPECT_FALSE(fs::exists(Wide(record_))) << "the shell was asked to open something";
 }
 

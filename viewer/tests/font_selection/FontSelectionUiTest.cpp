@@ -27,7 +27,8 @@ void ExpectReopensOnAndCancel(HWND main, int command, const fontdialog::Choice& 
 
 // Panel (caption and values), face-name box and sample box show lf.
 void ExpectShows(HWND main, const std::string& caption, const LOGFONTA& lf, const char* sample) {
-    EXPECT_EQ(fontloupe::PanelDifferences(main, lf, caption), 0) << caption << ", height " << lf.lfHeight;
+    EXPECT_EQ(fontloupe::PanelDifferences(main, lf, caption), 0)
+        << caption << ", height " << lf.lfHeight;
     EXPECT_EQ(testkit::Text(GetDlgItem(main, IDC_FACENAME_EDIT)), lf.lfFaceName);
     EXPECT_EQ(testkit::Text(GetDlgItem(main, IDC_SAMPLE_EDIT)), sample);
 }
@@ -51,7 +52,8 @@ TEST(FontSelectionUi, ScreenAndPrinterFontsCancelAndNoPrinter) {
     ExpectReopensOnAndCancel(main, ID_PRINTER_FONT, kTimes);
     ExpectReopensOnAndCancel(main, ID_SCREEN_FONT, kGothic);
     ExpectShows(main, kPrinterCaption, times, "");
-    EXPECT_TRUE(fontloupe::ShowsSampleCode(main, ID_SAMPLECODE_API, fontloupe::ExeDir() + "API.DAT", times));
+    EXPECT_TRUE(fontloupe::ShowsSampleCode(main, ID_SAMPLECODE_API, fontloupe::ExeDir() + "API.DAT",
+                                           times));
 
     // A screen font brings the sample text back.
     ASSERT_TRUE(fontdialog::Choose(main, ID_SCREEN_FONT, kMincho, &mincho));

@@ -59,7 +59,8 @@ std::string Describe(const LOGFONTA& lf) {
 }
 
 HFONT SampleFont(HWND main) {
-    return reinterpret_cast<HFONT>(SendMessageA(GetDlgItem(main, IDC_SAMPLE_EDIT), WM_GETFONT, 0, 0));
+    return reinterpret_cast<HFONT>(
+        SendMessageA(GetDlgItem(main, IDC_SAMPLE_EDIT), WM_GETFONT, 0, 0));
 }
 
 LOGFONTA RecordOf(HFONT font) {
@@ -112,7 +113,8 @@ TEST_F(ViewerDlgTest, NoDefaultPrinterGivesNoneAndAnAllZeroPrinterRecord) {
     std::memset(&probe.m_lfPrinter, 0xAB, sizeof probe.m_lfPrinter);
     RunDialog(probe, [](HWND) {});
     const LOGFONTA zero{};
-    EXPECT_EQ(std::memcmp(&probe.m_lfPrinter, &zero, sizeof zero), 0) << Describe(probe.m_lfPrinter);
+    EXPECT_EQ(std::memcmp(&probe.m_lfPrinter, &zero, sizeof zero), 0)
+        << Describe(probe.m_lfPrinter);
     EXPECT_STREQ(probe.m_szPrinterName, "previous");
 }
 

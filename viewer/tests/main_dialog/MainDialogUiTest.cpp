@@ -12,11 +12,13 @@
 namespace {
 
 ::testing::AssertionResult Equals(const RECT& r, const LayoutRect& l) {
-    if (r.left == l.x && r.top == l.y && r.right - r.left == l.width && r.bottom - r.top == l.height)
+    if (r.left == l.x && r.top == l.y && r.right - r.left == l.width &&
+        r.bottom - r.top == l.height)
         return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << "(" << r.left << ", " << r.top << ") " << r.right - r.left
-                                         << " x " << r.bottom - r.top << ", expected (" << l.x << ", "
-                                         << l.y << ") " << l.width << " x " << l.height;
+    return ::testing::AssertionFailure()
+           << "(" << r.left << ", " << r.top << ") " << r.right - r.left << " x "
+           << r.bottom - r.top << ", expected (" << l.x << ", " << l.y << ") " << l.width << " x "
+           << l.height;
 }
 
 // Every control of a window: id, class, style, text and place.
@@ -24,10 +26,11 @@ std::vector<std::string> Describe(HWND window) {
     std::vector<std::string> lines;
     for (HWND child : testkit::Children(window)) {
         const RECT r = testkit::ChildRectInParent(child);
-        lines.push_back(std::to_string(GetDlgCtrlID(child)) + " " + testkit::ClassName(child) + " " +
-                        std::to_string(GetWindowLongW(child, GWL_STYLE)) + " " + testkit::Text(child) +
-                        " " + std::to_string(r.left) + "," + std::to_string(r.top) + "," +
-                        std::to_string(r.right) + "," + std::to_string(r.bottom));
+        lines.push_back(std::to_string(GetDlgCtrlID(child)) + " " + testkit::ClassName(child) +
+                        " " + std::to_string(GetWindowLongW(child, GWL_STYLE)) + " " +
+                        testkit::Text(child) + " " + std::to_string(r.left) + "," +
+                        std::to_string(r.top) + "," + std::to_string(r.right) + "," +
+                        std::to_string(r.bottom));
     }
     return lines;
 }
@@ -45,9 +48,12 @@ TEST(MainDialogUi, LayoutContentsPanelAndAboutBox) {
         ComputeDialogLayout(W, H, H, GetSystemMetrics(SM_CXFRAME), GetSystemMetrics(SM_CYFRAME),
                             GetSystemMetrics(SM_CYMENU), GetSystemMetrics(SM_CYCAPTION));
     EXPECT_TRUE(Equals(testkit::WindowRect(main), layout.window));
-    EXPECT_TRUE(Equals(testkit::ChildRectInParent(GetDlgItem(main, IDC_SAMPLE_EDIT)), layout.sampleBox));
-    EXPECT_TRUE(Equals(testkit::ChildRectInParent(GetDlgItem(main, IDC_FACENAME_EDIT)), layout.faceNameBox));
-    EXPECT_TRUE(Equals(testkit::ChildRectInParent(GetDlgItem(main, IDC_CLOSE_BUTTON)), layout.closeButton));
+    EXPECT_TRUE(
+        Equals(testkit::ChildRectInParent(GetDlgItem(main, IDC_SAMPLE_EDIT)), layout.sampleBox));
+    EXPECT_TRUE(Equals(testkit::ChildRectInParent(GetDlgItem(main, IDC_FACENAME_EDIT)),
+                       layout.faceNameBox));
+    EXPECT_TRUE(
+        Equals(testkit::ChildRectInParent(GetDlgItem(main, IDC_CLOSE_BUTTON)), layout.closeButton));
     EXPECT_EQ(testkit::Text(main), "Fontloupe");
     EXPECT_EQ(testkit::Text(GetDlgItem(main, IDC_CLOSE_BUTTON)), "Close");
     EXPECT_NE(GetMenu(main), nullptr);
@@ -75,7 +81,8 @@ TEST(MainDialogUi, LayoutContentsPanelAndAboutBox) {
         EXPECT_NE(SendMessageW(icon, STM_GETICON, 0, 0), 0);
         EXPECT_EQ(testkit::Text(GetDlgItem(box, IDC_TITLE_STATIC)), "Fontloupe");
         EXPECT_EQ(testkit::Text(GetDlgItem(box, IDC_VERSION_STATIC)), "Ver1.40");
-        EXPECT_EQ(testkit::Text(GetDlgItem(box, IDC_HOMEPAGE_BUTTON)), "https://fontloupe.example.org/");
+        EXPECT_EQ(testkit::Text(GetDlgItem(box, IDC_HOMEPAGE_BUTTON)),
+                  "https://fontloupe.example.org/");
         bool nameLine = false;
         for (HWND child : testkit::Children(box, "Static"))
             nameLine = nameLine || testkit::Text(child) == "Fontloupe 開発チーム";
@@ -116,16 +123,26 @@ TEST(MainDialogUi, MenuBarHoldsItsItems) {
     DestroyMenu(bar);
     FreeLibrary(exe);
     const std::vector<std::pair<std::string, UINT>> expected = {
-        {"ﾌｫﾝﾄ選択", 0}, {"ｽｸﾘｰﾝﾌｫﾝﾄ", ID_SCREEN_FONT}, {"ﾌﾟﾘﾝﾀﾌｫﾝﾄ", ID_PRINTER_FONT}, {"-", 0},
-        {"テスト印刷", ID_TEST_PRINT}, {"-", 0}, {"閉じる", ID_APP_CLOSE},
-        {"編集", 0}, {"ｻﾝﾌﾟﾙｺｰﾄﾞ出力(API)", ID_SAMPLECODE_API}, {"ｻﾝﾌﾟﾙｺｰﾄﾞ出力(MFC)", ID_SAMPLECODE_MFC},
-        {"?", 0}, {"ﾍﾙﾌﾟ", ID_HELP_PAGE}, {"About...", ID_APP_ABOUT}};
+        {"ﾌｫﾝﾄ選択", 0},
+        {"ｽｸﾘｰﾝﾌｫﾝﾄ", ID_SCREEN_FONT},
+        {"ﾌﾟﾘﾝﾀﾌｫﾝﾄ", ID_PRINTER_FONT},
+        {"-", 0},
+        {"テスト印刷", ID_TEST_PRINT},
+        {"-", 0},
+        {"閉じる", ID_APP_CLOSE},
+        {"編集", 0},
+        {"ｻﾝﾌﾟﾙｺｰﾄﾞ出力(API)", ID_SAMPLECODE_API},
+        {"ｻﾝﾌﾟﾙｺｰﾄﾞ出力(MFC)", ID_SAMPLECODE_MFC},
+        {"?", 0},
+        {"ﾍﾙﾌﾟ", ID_HELP_PAGE},
+        {"About...", ID_APP_ABOUT}};
     EXPECT_EQ(items, expected);
 }
 
 TEST(MainDialogUi, CloseButtonMenuItemAndEscapeEndTheProgram) {
     const std::pair<const char*, std::function<void(HWND, DWORD)>> ways[] = {
-        {"Close", [](HWND main, DWORD) { PostMessageW(GetDlgItem(main, IDC_CLOSE_BUTTON), BM_CLICK, 0, 0); }},
+        {"Close", [](HWND main,
+                     DWORD) { PostMessageW(GetDlgItem(main, IDC_CLOSE_BUTTON), BM_CLICK, 0, 0); }},
         {"閉じる", [](HWND main, DWORD) { testkit::PostCommand(main, ID_APP_CLOSE); }},
         {"Esc", [](HWND, DWORD thread) {
              GUITHREADINFO info{};

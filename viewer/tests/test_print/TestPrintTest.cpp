@@ -72,8 +72,9 @@ TEST(TestPrint, PrintsThePrinterFont) {
     std::string value;
     ASSERT_TRUE(testkit::GetDefaultPrinterValue(&value));
     const size_t comma1 = value.find(','), comma2 = value.find(',', comma1 + 1);
-    HDC printer = CreateDCA(value.substr(comma1 + 1, comma2 - comma1 - 1).c_str(),
-                            value.substr(0, comma1).c_str(), value.substr(comma2 + 1).c_str(), nullptr);
+    HDC printer =
+        CreateDCA(value.substr(comma1 + 1, comma2 - comma1 - 1).c_str(),
+                  value.substr(0, comma1).c_str(), value.substr(comma2 + 1).c_str(), nullptr);
     ASSERT_TRUE(printer) << value;
     HFONT font = CreateFontIndirectA(&lf);
     HGDIOBJ oldFont = SelectObject(printer, font);
@@ -85,9 +86,11 @@ TEST(TestPrint, PrintsThePrinterFont) {
     ASSERT_TRUE(out) << info;
     std::fprintf(out, "face=%s\nlfHeight=%ld\ntmHeight=%ld\ntmAveCharWidth=%ld\n", lf.lfFaceName,
                  lf.lfHeight, tm.tmHeight, tm.tmAveCharWidth);
-    const std::pair<const char*, int> caps[] = {
-        {"dpiY", LOGPIXELSY}, {"offsetX", PHYSICALOFFSETX}, {"offsetY", PHYSICALOFFSETY},
-        {"pageWidth", PHYSICALWIDTH}, {"pageHeight", PHYSICALHEIGHT}};
+    const std::pair<const char*, int> caps[] = {{"dpiY", LOGPIXELSY},
+                                                {"offsetX", PHYSICALOFFSETX},
+                                                {"offsetY", PHYSICALOFFSETY},
+                                                {"pageWidth", PHYSICALWIDTH},
+                                                {"pageHeight", PHYSICALHEIGHT}};
     for (const auto& cap : caps)
         std::fprintf(out, "%s=%d\n", cap.first, GetDeviceCaps(printer, cap.second));
     std::fclose(out);
@@ -95,7 +98,8 @@ TEST(TestPrint, PrintsThePrinterFont) {
 
     // The command runs to its end inside the call, with no message on the way.
     DWORD_PTR ignored = 0;
-    EXPECT_TRUE(SendMessageTimeoutW(main, WM_COMMAND, ID_TEST_PRINT, 0, SMTO_ABORTIFHUNG, 30000, &ignored));
+    EXPECT_TRUE(
+        SendMessageTimeoutW(main, WM_COMMAND, ID_TEST_PRINT, 0, SMTO_ABORTIFHUNG, 30000, &ignored));
     const testkit::MessageBoxInfo box = testkit::WaitForMessageBox(program.Pid(), 500);
     EXPECT_FALSE(box.hwnd) << box.caption << " / " << box.text;
 }

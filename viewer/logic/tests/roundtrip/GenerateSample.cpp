@@ -10,8 +10,7 @@
 #include <cstdlib>
 #include <vector>
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     if (argc != 5) {
         fprintf(stderr, "usage: GenerateSample TEMPLATE OUTPUT NAMESPACE FONT-ID\n");
         return 2;

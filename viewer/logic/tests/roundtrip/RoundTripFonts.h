@@ -6,12 +6,11 @@
 #include <cstring>
 
 enum RoundTripFontId {
-    kJapaneseFont = 0,  // a usual Japanese bold italic font
-    kByteLimitFont = 1, // every BYTE field at 255, a face name of 31 bytes
+    kJapaneseFont = 0,   // a usual Japanese bold italic font
+    kByteLimitFont = 1,  // every BYTE field at 255, a face name of 31 bytes
 };
 
-inline LOGFONTA RoundTripFont(int id)
-{
+inline LOGFONTA RoundTripFont(int id) {
     LOGFONTA lf = {};
     if (id == kJapaneseFont) {
         lf.lfHeight = -19;

@@ -6,15 +6,22 @@
 #include <gtest/gtest.h>
 
 // Generated at build time from the installed API.DAT and MFC.DAT.
-namespace api_japanese { HFONT CreateSampleFont(void); }
-namespace api_byte_limit { HFONT CreateSampleFont(void); }
-namespace mfc_japanese { BOOL CreateSampleFont(CFont& font); }
-namespace mfc_byte_limit { BOOL CreateSampleFont(CFont& font); }
+namespace api_japanese {
+HFONT CreateSampleFont(void);
+}
+namespace api_byte_limit {
+HFONT CreateSampleFont(void);
+}
+namespace mfc_japanese {
+BOOL CreateSampleFont(CFont& font);
+}
+namespace mfc_byte_limit {
+BOOL CreateSampleFont(CFont& font);
+}
 
 namespace {
 
-void ExpectSameLogFont(const LOGFONTA& expected, const LOGFONTA& actual)
-{
+void ExpectSameLogFont(const LOGFONTA& expected, const LOGFONTA& actual) {
     EXPECT_EQ(actual.lfHeight, expected.lfHeight);
     EXPECT_EQ(actual.lfWidth, expected.lfWidth);
     EXPECT_EQ(actual.lfEscapement, expected.lfEscapement);
@@ -31,8 +38,7 @@ void ExpectSameLogFont(const LOGFONTA& expected, const LOGFONTA& actual)
     EXPECT_STREQ(actual.lfFaceName, expected.lfFaceName);
 }
 
-void ExpectApiFont(HFONT font, int id)
-{
+void ExpectApiFont(HFONT font, int id) {
     ASSERT_NE(font, nullptr);
     LOGFONTA actual = {};
     EXPECT_EQ(GetObjectA(font, sizeof actual, &actual), static_cast<int>(sizeof actual));
@@ -40,8 +46,7 @@ void ExpectApiFont(HFONT font, int id)
     DeleteObject(font);
 }
 
-void ExpectMfcFont(BOOL (*create)(CFont&), int id)
-{
+void ExpectMfcFont(BOOL (*create)(CFont&), int id) {
     CFont font;
     ASSERT_TRUE(create(font));
     LOGFONTA actual = {};
@@ -54,22 +59,18 @@ void ExpectMfcFont(BOOL (*create)(CFont&), int id)
 
 }  // namespace
 
-TEST(SampleCodeRoundTrip, ApiSampleRecreatesJapaneseFont)
-{
+TEST(SampleCodeRoundTrip, ApiSampleRecreatesJapaneseFont) {
     ExpectApiFont(api_japanese::CreateSampleFont(), kJapaneseFont);
 }
 
-TEST(SampleCodeRoundTrip, ApiSampleRecreatesByteFieldsAt255AndLongFaceName)
-{
+TEST(SampleCodeRoundTrip, ApiSampleRecreatesByteFieldsAt255AndLongFaceName) {
     ExpectApiFont(api_byte_limit::CreateSampleFont(), kByteLimitFont);
 }
 
-TEST(SampleCodeRoundTrip, MfcSampleRecreatesJapaneseFont)
-{
+TEST(SampleCodeRoundTrip, MfcSampleRecreatesJapaneseFont) {
     ExpectMfcFont(mfc_japanese::CreateSampleFont, kJapaneseFont);
 }
 
-TEST(SampleCodeRoundTrip, MfcSampleRecreatesByteFieldsAt255AndLongFaceName)
-{
+TEST(SampleCodeRoundTrip, MfcSampleRecreatesByteFieldsAt255AndLongFaceName) {
     ExpectMfcFont(mfc_byte_limit::CreateSampleFont, kByteLimitFont);
 }

@@ -13,15 +13,13 @@ public:
     ~CFont() { DeleteObject(); }
 
     // Like MFC's, a CFont that holds a font takes no second one.
-    BOOL CreateFontIndirect(const LOGFONT* lf)
-    {
+    BOOL CreateFontIndirect(const LOGFONT* lf) {
         if (m_hObject)
             return FALSE;
         m_hObject = ::CreateFontIndirect(lf);
         return m_hObject != nullptr;
     }
-    BOOL DeleteObject()
-    {
+    BOOL DeleteObject() {
         if (!m_hObject)
             return FALSE;
         ::DeleteObject(m_hObject);
