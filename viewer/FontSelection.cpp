@@ -6,8 +6,8 @@
 #include <cstring>
 
 void CViewerDlg::OnScreenFont() {
-    CFontDialog dlg(&m_lfScreen, CF_SCREENFONTS | CF_INITTOLOGFONTSTRUCT | CF_EFFECTS, nullptr,
-                    nullptr);
+    // No printer device context and no parent: the main dialog owns it.
+    CFontDialog dlg(&m_lfScreen, CF_SCREENFONTS | CF_INITTOLOGFONTSTRUCT | CF_EFFECTS);
     if (dlg.DoModal() == IDCANCEL)
         return;
 

@@ -9,10 +9,9 @@ class CWinApp : public CCmdTarget {
 public:
     HINSTANCE m_hInstance;
     CWnd* m_pMainWnd = nullptr;
-    const char* m_pszAppName;
 
     // Registers this object as the application (AfxGetApp).
-    explicit CWinApp(const char* appName = nullptr);
+    CWinApp();
     ~CWinApp() override;
 
     // Called at start; returning FALSE ends the program without a message loop.
@@ -51,7 +50,6 @@ public:
 
 CWinApp* AfxGetApp();
 CWinApp* AfxGetThread();
-HINSTANCE AfxGetInstanceHandle();
 HINSTANCE AfxFindResourceHandle(LPCTSTR name, LPCTSTR type);
 
 #endif

@@ -1,33 +1,27 @@
-// CFontDialog: the common font dialog (ChooseFontA).
+// CFontDialog: the common font dialog (ChooseFontA) over the screen fonts.
 #ifndef FW_FWFONTDIALOG_H
 #define FW_FWFONTDIALOG_H
 
 #include <windows.h>
 #include <commdlg.h>
 
-class CDC;
-class CWnd;
-
 class CFontDialog {
 public:
-    CHOOSEFONTA m_cf;
-    LOGFONTA m_lf;
-
-    // lplfInitial, when given, is the dialog's initial record and receives
-    // the chosen font; it is left unchanged when the dialog is cancelled.
-    explicit CFontDialog(LPLOGFONTA lplfInitial = nullptr,
-                         DWORD flags = CF_EFFECTS | CF_SCREENFONTS, CDC* pdcPrinter = nullptr,
-                         CWnd* parent = nullptr);
+    // lplfInitial is the dialog's initial record and receives the chosen
+    // font; it is left unchanged when the dialog is cancelled. The dialog is
+    // owned by the application's main window.
+    CFontDialog(LPLOGFONTA lplfInitial, DWORD flags);
     CFontDialog(const CFontDialog&) = delete;
     CFontDialog& operator=(const CFontDialog&) = delete;
 
-    // IDOK when a font was chosen (m_lf and the caller's record hold it),
-    // IDCANCEL otherwise.
+    // IDOK when a font was chosen (the caller's record holds it), IDCANCEL
+    // otherwise.
     INT_PTR DoModal();
 
 private:
+    CHOOSEFONTA m_cf;
+    LOGFONTA m_lf;
     LPLOGFONTA m_pCallerLogFont;
-    CWnd* m_pParentWnd;
 };
 
 #endif

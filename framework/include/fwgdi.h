@@ -9,7 +9,6 @@ class CWnd;
 class CBrush {
 public:
     CBrush() = default;
-    CBrush(COLORREF color);
     CBrush(const CBrush&) = delete;
     CBrush& operator=(const CBrush&) = delete;
     ~CBrush();
@@ -34,14 +33,11 @@ public:
     virtual ~CDC() = default;
 
     HDC GetSafeHdc() const { return m_hDC; }
-    operator HDC() const { return m_hDC; }
 
     BOOL TextOut(int x, int y, const char* text, int length);
-    BOOL TextOut(int x, int y, const CString& text);
     int SetBkMode(int mode);
     void FillRect(LPCRECT rect, CBrush* brush);
     BOOL DrawIcon(int x, int y, HICON icon);
-    HGDIOBJ SelectObject(HGDIOBJ object);
     BOOL GetTextMetrics(LPTEXTMETRICA metrics) const;
     int GetTextFace(int count, char* faceName) const;
 };
@@ -49,12 +45,11 @@ public:
 // Begins painting on construction and ends it on destruction.
 class CPaintDC : public CDC {
 public:
-    PAINTSTRUCT m_ps;
-
     explicit CPaintDC(CWnd* wnd);
     ~CPaintDC() override;
 
 private:
+    PAINTSTRUCT m_ps;
     HWND m_hWnd;
 };
 

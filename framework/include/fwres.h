@@ -3,7 +3,6 @@
 #ifndef FW_FWRES_H
 #define FW_FWRES_H
 
-#define ID_APP_EXIT 57665
 #define ID_HELP 57670
 
 #endif

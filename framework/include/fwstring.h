@@ -17,12 +17,9 @@ public:
 
     CString& operator+=(const CString& s);
     CString& operator+=(const char* s);
-    CString& operator+=(char c);
 
     operator LPCTSTR() const { return m_s.c_str(); }
     int GetLength() const { return static_cast<int>(m_s.size()); }
-    BOOL IsEmpty() const { return m_s.empty(); }
-    void Empty() { m_s.clear(); }
 
     // Byte position of the first occurrence of sub at or after start, or -1.
     // Double-byte characters are stepped over whole, so a match never starts
@@ -40,23 +37,8 @@ public:
     // Ends buffer use: len bytes are kept, or up to the first NUL when len < 0.
     void ReleaseBuffer(int len = -1);
 
-    // Byte-wise comparison: <0, 0 or >0.
-    int Compare(const char* s) const;
-
 private:
     std::string m_s;
 };
-
-CString operator+(const CString& a, const CString& b);
-CString operator+(const CString& a, const char* b);
-CString operator+(const char* a, const CString& b);
-CString operator+(const CString& a, char b);
-
-bool operator==(const CString& a, const CString& b);
-bool operator==(const CString& a, const char* b);
-bool operator==(const char* a, const CString& b);
-bool operator!=(const CString& a, const CString& b);
-bool operator!=(const CString& a, const char* b);
-bool operator!=(const char* a, const CString& b);
 
 #endif

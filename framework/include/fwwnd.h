@@ -23,24 +23,17 @@ public:
 
     CWnd* GetDlgItem(int id) const;
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
-    BOOL PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
     BOOL DestroyWindow();
     void MoveWindow(int x, int y, int width, int height, BOOL repaint = TRUE);
-    void MoveWindow(LPCRECT rect, BOOL repaint = TRUE);
     void GetClientRect(LPRECT rect) const;
-    void GetWindowRect(LPRECT rect) const;
     BOOL IsIconic() const;
     void InvalidateRect(LPCRECT rect, BOOL erase = TRUE);
-    void Invalidate(BOOL erase = TRUE);
     // A device context of the window's client area; give it back with ReleaseDC.
     CDC* GetDC();
     int ReleaseDC(CDC* dc);
-    HICON SetIcon(HICON icon, BOOL bigIcon);
-    void SetFont(HFONT font, BOOL redraw = TRUE);
-    void SetWindowText(const char* text);
     void GetWindowText(CString& text) const;
     // Modal message box owned by this window.
-    int MessageBox(const char* text, const char* caption = nullptr, UINT type = MB_OK);
+    int MessageBox(const char* text, const char* caption, UINT type);
 
     // Exchanges dialog data: controls to members when saving, else members to controls.
     BOOL UpdateData(BOOL bSaveAndValidate = TRUE);
@@ -50,10 +43,6 @@ public:
     LRESULT Default();
 
     afx_msg void OnDestroy();
-    afx_msg void OnPaint();
-    afx_msg void OnSysCommand(UINT id, LPARAM lParam);
-    afx_msg void OnCancelMode();
-    afx_msg HCURSOR OnQueryDragIcon();
 
     // Binds this object to an existing window (no subclassing).
     void Attach(HWND hWnd);

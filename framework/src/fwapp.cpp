@@ -7,10 +7,7 @@ CWinApp* g_app = nullptr;
 BEGIN_MESSAGE_MAP(CWinApp, CCmdTarget)
 END_MESSAGE_MAP()
 
-CWinApp::CWinApp(const char* appName)
-    : m_hInstance(::GetModuleHandleA(nullptr)), m_pszAppName(appName) {
-    g_app = this;
-}
+CWinApp::CWinApp() : m_hInstance(::GetModuleHandleA(nullptr)) { g_app = this; }
 
 CWinApp::~CWinApp() {
     if (g_app == this)
@@ -65,11 +62,10 @@ CWinApp* AfxGetApp() { return g_app; }
 
 CWinApp* AfxGetThread() { return g_app; }
 
-HINSTANCE AfxGetInstanceHandle() {
+// Resources come from the program file itself.
+HINSTANCE AfxFindResourceHandle(LPCTSTR, LPCTSTR) {
     return g_app ? g_app->m_hInstance : ::GetModuleHandleA(nullptr);
 }
-
-HINSTANCE AfxFindResourceHandle(LPCTSTR, LPCTSTR) { return AfxGetInstanceHandle(); }
 
 // The program's entry point: the application object built by the program
 // starts here. This lives with the CWinApp constructor so that every program

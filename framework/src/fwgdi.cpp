@@ -2,8 +2,6 @@
 
 #include "fwwnd.h"
 
-CBrush::CBrush(COLORREF color) { CreateSolidBrush(color); }
-
 CBrush::~CBrush() { DeleteObject(); }
 
 BOOL CBrush::CreateSolidBrush(COLORREF color) {
@@ -24,10 +22,6 @@ BOOL CDC::TextOut(int x, int y, const char* text, int length) {
     return ::TextOutA(m_hDC, x, y, text, length);
 }
 
-BOOL CDC::TextOut(int x, int y, const CString& text) {
-    return ::TextOutA(m_hDC, x, y, text, text.GetLength());
-}
-
 int CDC::SetBkMode(int mode) { return ::SetBkMode(m_hDC, mode); }
 
 void CDC::FillRect(LPCRECT rect, CBrush* brush) {
@@ -35,8 +29,6 @@ void CDC::FillRect(LPCRECT rect, CBrush* brush) {
 }
 
 BOOL CDC::DrawIcon(int x, int y, HICON icon) { return ::DrawIcon(m_hDC, x, y, icon); }
-
-HGDIOBJ CDC::SelectObject(HGDIOBJ object) { return ::SelectObject(m_hDC, object); }
 
 BOOL CDC::GetTextMetrics(LPTEXTMETRICA metrics) const { return ::GetTextMetricsA(m_hDC, metrics); }
 

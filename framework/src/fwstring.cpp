@@ -42,11 +42,6 @@ CString& CString::operator+=(const char* s) {
     return *this;
 }
 
-CString& CString::operator+=(char c) {
-    m_s += c;
-    return *this;
-}
-
 int CString::Find(const char* sub, int start) const {
     if (start < 0)
         start = 0;
@@ -106,36 +101,3 @@ void CString::ReleaseBuffer(int len) {
     if (keep < m_s.size())
         m_s.resize(keep);
 }
-
-int CString::Compare(const char* s) const { return std::strcmp(m_s.c_str(), orEmpty(s)); }
-
-CString operator+(const CString& a, const CString& b) {
-    CString r(a);
-    r += b;
-    return r;
-}
-
-CString operator+(const CString& a, const char* b) {
-    CString r(a);
-    r += b;
-    return r;
-}
-
-CString operator+(const char* a, const CString& b) {
-    CString r(a);
-    r += b;
-    return r;
-}
-
-CString operator+(const CString& a, char b) {
-    CString r(a);
-    r += b;
-    return r;
-}
-
-bool operator==(const CString& a, const CString& b) { return a.Compare(b) == 0; }
-bool operator==(const CString& a, const char* b) { return a.Compare(b) == 0; }
-bool operator==(const char* a, const CString& b) { return b.Compare(a) == 0; }
-bool operator!=(const CString& a, const CString& b) { return !(a == b); }
-bool operator!=(const CString& a, const char* b) { return !(a == b); }
-bool operator!=(const char* a, const CString& b) { return !(b == a); }

@@ -86,29 +86,17 @@ LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     return ::SendMessageA(m_hWnd, message, wParam, lParam);
 }
 
-BOOL CWnd::PostMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    return ::PostMessageA(m_hWnd, message, wParam, lParam);
-}
-
 BOOL CWnd::DestroyWindow() { return m_hWnd ? ::DestroyWindow(m_hWnd) : FALSE; }
 
 void CWnd::MoveWindow(int x, int y, int width, int height, BOOL repaint) {
     ::MoveWindow(m_hWnd, x, y, width, height, repaint);
 }
 
-void CWnd::MoveWindow(LPCRECT rect, BOOL repaint) {
-    MoveWindow(rect->left, rect->top, rect->right - rect->left, rect->bottom - rect->top, repaint);
-}
-
 void CWnd::GetClientRect(LPRECT rect) const { ::GetClientRect(m_hWnd, rect); }
-
-void CWnd::GetWindowRect(LPRECT rect) const { ::GetWindowRect(m_hWnd, rect); }
 
 BOOL CWnd::IsIconic() const { return ::IsIconic(m_hWnd); }
 
 void CWnd::InvalidateRect(LPCRECT rect, BOOL erase) { ::InvalidateRect(m_hWnd, rect, erase); }
-
-void CWnd::Invalidate(BOOL erase) { ::InvalidateRect(m_hWnd, nullptr, erase); }
 
 CDC* CWnd::GetDC() {
     HDC hdc = ::GetDC(m_hWnd);
@@ -127,17 +115,6 @@ int CWnd::ReleaseDC(CDC* dc) {
     return released;
 }
 
-HICON CWnd::SetIcon(HICON icon, BOOL bigIcon) {
-    return reinterpret_cast<HICON>(
-        SendMessage(WM_SETICON, bigIcon ? ICON_BIG : ICON_SMALL, reinterpret_cast<LPARAM>(icon)));
-}
-
-void CWnd::SetFont(HFONT font, BOOL redraw) {
-    SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(font), MAKELPARAM(redraw, 0));
-}
-
-void CWnd::SetWindowText(const char* text) { ::SetWindowTextA(m_hWnd, text); }
-
 void CWnd::GetWindowText(CString& text) const {
     const int length = ::GetWindowTextLengthA(m_hWnd);
     char* buffer = text.GetBuffer(length);
@@ -146,8 +123,6 @@ void CWnd::GetWindowText(CString& text) const {
 }
 
 int CWnd::MessageBox(const char* text, const char* caption, UINT type) {
-    if (!caption && AfxGetApp())
-        caption = AfxGetApp()->m_pszAppName;
     return ::MessageBoxA(m_hWnd, text, caption, type);
 }
 
@@ -170,10 +145,6 @@ LRESULT CWnd::DefaultProc(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void CWnd::OnDestroy() { Default(); }
-void CWnd::OnPaint() { Default(); }
-void CWnd::OnSysCommand(UINT, LPARAM) { Default(); }
-void CWnd::OnCancelMode() { Default(); }
-HCURSOR CWnd::OnQueryDragIcon() { return reinterpret_cast<HCURSOR>(Default()); }
 
 BOOL CWnd::DispatchToMap(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) {
     const CurrentMessage saved = s_current;

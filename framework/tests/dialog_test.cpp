@@ -47,7 +47,7 @@ public:
     BOOL OnInitDialog() override {
         CDialog::OnInitDialog();
         m_stepsRun = 0;
-        PostMessage(WM_COMMAND, ID_STEP);
+        ::PostMessageA(m_hWnd, WM_COMMAND, ID_STEP, 0);
         return TRUE;
     }
 
@@ -58,7 +58,7 @@ protected:
         if (m_stepsRun++ == 0) {
             step();
             if (m_hWnd)
-                PostMessage(WM_COMMAND, ID_STEP);
+                ::PostMessageA(m_hWnd, WM_COMMAND, ID_STEP, 0);
         } else if (late) {
             late();
         } else {
@@ -94,7 +94,7 @@ protected:
     afx_msg void OnDerivedShared() { ++derivedShared; }
     // Ends the program the way the viewer's Close button does.
     afx_msg void OnCloseButton() {
-        AfxGetThread()->GetMainWnd()->PostMessage(WM_CLOSE, 0, 0);
+        ::PostMessageA(AfxGetThread()->GetMainWnd()->m_hWnd, WM_CLOSE, 0, 0);
         DestroyWindow();
     }
     DECLARE_MESSAGE_MAP()
