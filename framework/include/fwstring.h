@@ -7,6 +7,10 @@
 
 static_assert(sizeof(TCHAR) == 1, "the framework is ANSI only: do not define UNICODE");
 
+// True for a byte that starts a double-byte character of code page 932; the
+// byte after it belongs to the same character, even when it is 0x5C, a backslash.
+inline bool AfxIsLeadByte(BYTE b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
+
 class CString {
 public:
     CString() = default;

@@ -8,8 +8,6 @@ namespace {
 
 const char* orEmpty(const char* s) { return s ? s : ""; }
 
-bool isLeadByte(unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
-
 // Position of needle in hay at or after start, matching only at character
 // starts (a lead byte and its trail byte form one character); npos if none.
 size_t findAtCharStart(const std::string& hay, const char* needle, size_t start) {
@@ -18,7 +16,7 @@ size_t findAtCharStart(const std::string& hay, const char* needle, size_t start)
     while (i + n <= hay.size()) {
         if (hay.compare(i, n, needle) == 0)
             return i;
-        i += (isLeadByte(static_cast<unsigned char>(hay[i])) && i + 1 < hay.size()) ? 2 : 1;
+        i += (AfxIsLeadByte(static_cast<BYTE>(hay[i])) && i + 1 < hay.size()) ? 2 : 1;
     }
     return std::string::npos;
 }

@@ -2,35 +2,29 @@
 
 #include <cstring>
 
+#include "LogFontFields.h"
+
 namespace {
 
+// The first seven fields fill the left column, the other six the right one,
+// whose seventh row labels the face name (its box stands there, so no value).
 const int kRows = 7;
-
-const char* const kLeftLabels[kRows] = {
-    "Height         ", "Width          ", "Escapement     ", "Orientation    ",
-    "Weight         ", "Italic         ", "Underline      ",
-};
-
-const char* const kRightLabels[kRows] = {
-    "StrikeOut      ", "CharSet        ", "OutPrecision   ", "ClipPrecision  ",
-    "Quality        ", "PitchAndFamily ", "FaceName       ",
-};
-
+const char kFaceNameLabel[] = "FaceName";
 const char kHint[] = "サンプル （Screen Font 選択時のみ）";
+
+// Every label is 15 characters, the name padded with blanks.
+std::string Label(const char* name) {
+    std::string label = name;
+    label.resize(15, ' ');
+    return label;
+}
 
 }  // namespace
 
 std::vector<PanelItem> BuildPanelItems(const LOGFONTA& lf, const char* fontKind, int W, int H,
                                        int T) {
-    // The 32-bit fields keep their sign; BYTE fields widen to 0..255.
-    const int leftValues[kRows] = {
-        lf.lfHeight, lf.lfWidth,  lf.lfEscapement, lf.lfOrientation,
-        lf.lfWeight, lf.lfItalic, lf.lfUnderline,
-    };
-    const int rightValues[kRows - 1] = {
-        lf.lfStrikeOut,     lf.lfCharSet, lf.lfOutPrecision,
-        lf.lfClipPrecision, lf.lfQuality, lf.lfPitchAndFamily,
-    };
+    const LogFontField* const left = kLogFontFields;
+    const LogFontField* const right = kLogFontFields + kRows;
     auto rowY = [&](int i) { return T + i * H; };
 
     std::vector<PanelItem> items;
@@ -42,13 +36,13 @@ std::vector<PanelItem> BuildPanelItems(const LOGFONTA& lf, const char* fontKind,
     for (int i = 1; i <= kRows; ++i)
         items.push_back({45 * W, rowY(i), "="});
     for (int i = 1; i <= kRows; ++i)
-        items.push_back({2 * W, rowY(i), kLeftLabels[i - 1]});
+        items.push_back({2 * W, rowY(i), Label(left[i - 1].name)});
     for (int i = 1; i <= kRows; ++i)
-        items.push_back({19 * W, rowY(i), std::to_string(leftValues[i - 1])});
+        items.push_back({19 * W, rowY(i), std::to_string(LogFontFieldValue(lf, left[i - 1]))});
     for (int i = 1; i <= kRows; ++i)
-        items.push_back({30 * W, rowY(i), kRightLabels[i - 1]});
+        items.push_back({30 * W, rowY(i), Label(i < kRows ? right[i - 1].name : kFaceNameLabel)});
     for (int i = 1; i < kRows; ++i)
-        items.push_back({48 * W, rowY(i), std::to_string(rightValues[i - 1])});
+        items.push_back({48 * W, rowY(i), std::to_string(LogFontFieldValue(lf, right[i - 1]))});
     items.push_back({2 * W, rowY(9), kHint});
     return items;
 }

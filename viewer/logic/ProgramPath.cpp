@@ -1,8 +1,8 @@
 #include "ProgramPath.h"
 
-#include <windows.h>
-
 #include <cstring>
+
+#include "fwstring.h"
 
 namespace {
 
@@ -11,7 +11,7 @@ namespace {
 size_t DirectoryPartLength(const char* path) {
     size_t length = 0;
     for (size_t i = 0; path[i] != '\0'; ++i) {
-        if (IsDBCSLeadByteEx(932, static_cast<BYTE>(path[i]))) {
+        if (AfxIsLeadByte(static_cast<BYTE>(path[i]))) {
             if (path[i + 1] == '\0')
                 break;
             ++i;  // the trail byte may be 0x5C and is no separator
