@@ -8,16 +8,14 @@
 #include "FieldText.h"
 #include "Fontsmith.h"
 #include "Layout.h"
+#include "LogFontFields.h"
 #include "MainState.h"
 #include "PresetFont.h"
 
 namespace {
 
-const char* const kLogFontLabels[14] = {
-    "Height",        "Width",     "Escapement",     "Orientation", "Weight",
-    "Italic",        "Underline", "StrikeOut",      "CharSet",     "OutPrecision",
-    "ClipPrecision", "Quality",   "PitchAndFamily", "FaceName",
-};
+// The last row, below the 13 numeric fields, names the face list.
+const char kFaceNameLabel[] = "FaceName";
 
 const char* const kTextMetricLabels[kTextMetricEntryCount] = {
     "tmHeight",         "tmAscent",       "tmDescent",  "tmInternalLeading",  "tmExternalLeading",
@@ -70,7 +68,8 @@ void PaintMainWindow(HWND hwnd) {
     DrawInHeadingFont(hdc, titleAt, titles, 2);
 
     for (int r = 1; r <= 14; ++r)
-        PutText(hdc, 3 * cx, RowTop(cy, r), kLogFontLabels[r - 1]);
+        PutText(hdc, 3 * cx, RowTop(cy, r),
+                r <= kFieldCount ? kLogFontFields[r - 1].label : kFaceNameLabel);
     for (int r = 1; r <= 14; ++r)
         PutText(hdc, 17 * cx, RowTop(cy, r), "=");
 

@@ -2,11 +2,7 @@
 
 #include <cstring>
 
-namespace {
-
 bool IsLeadByte(unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
-
-}  // namespace
 
 void CopyText(char* dst, size_t dstBytes, const char* src) {
     if (dstBytes == 0)

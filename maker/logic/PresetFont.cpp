@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "LogFontFields.h"
+
 namespace {
 
 struct Preset {
@@ -21,14 +23,11 @@ static_assert(sizeof kPresetFace == 14, "13 bytes of code page 932 and a NUL");
 bool FillPresetLogFont(LOGFONTA* lf, unsigned preset) {
     if (preset >= kPresetCount)
         return false;
+    // Every numeric field is written: 0 unless named here.
+    for (const LogFontField& field : kLogFontFields)
+        SetLogFontField(lf, field, 0);
     lf->lfHeight = kPresets[preset].height;
-    lf->lfWidth = 0;
-    lf->lfEscapement = 0;
-    lf->lfOrientation = 0;
     lf->lfWeight = kPresets[preset].weight;
-    lf->lfItalic = 0;
-    lf->lfUnderline = 0;
-    lf->lfStrikeOut = 0;
     lf->lfCharSet = SHIFTJIS_CHARSET;
     lf->lfOutPrecision = OUT_STROKE_PRECIS;
     lf->lfClipPrecision = CLIP_STROKE_PRECIS;

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "LogFontFields.h"
 #include "TextCopy.h"
 #include "TextSlots.h"
 
@@ -48,17 +49,6 @@ const char* const kTail[] = {
     "",
 };
 
-// Each literal is 29 characters: the "=" stands in the 28th.
-const char* const kFieldLiterals[13] = {
-    "      lf->lfHeight         = ", "      lf->lfWidth          = ",
-    "      lf->lfEscapement     = ", "      lf->lfOrientation    = ",
-    "      lf->lfWeight         = ", "      lf->lfItalic         = ",
-    "      lf->lfUnderline      = ", "      lf->lfStrikeOut      = ",
-    "      lf->lfCharSet        = ", "      lf->lfOutPrecision   = ",
-    "      lf->lfClipPrecision  = ", "      lf->lfQuality        = ",
-    "      lf->lfPitchAndFamily = ",
-};
-
 }  // namespace
 
 size_t BuildSampleCodeText(const LOGFONTA& lf, char (*lines)[kCodeLineBytes], char* text,
@@ -70,12 +60,11 @@ size_t BuildSampleCodeText(const LOGFONTA& lf, char (*lines)[kCodeLineBytes], ch
     for (const char* line : kHead)
         CopyText(lines[n++], kCodeLineBytes, line);
 
-    const long values[13] = {
-        lf.lfHeight,        lf.lfWidth,     lf.lfEscapement,    lf.lfOrientation, lf.lfWeight,
-        lf.lfItalic,        lf.lfUnderline, lf.lfStrikeOut,     lf.lfCharSet,     lf.lfOutPrecision,
-        lf.lfClipPrecision, lf.lfQuality,   lf.lfPitchAndFamily};
-    for (int k = 0; k < 13; ++k)
-        snprintf(lines[n++], kCodeLineBytes, "%s%ld ;", kFieldLiterals[k], values[k]);
+    // "      lf->" and the field's code name padded so that "=" stands in the
+    // 28th character, then the value, a blank and a semicolon.
+    for (const LogFontField& field : kLogFontFields)
+        snprintf(lines[n++], kCodeLineBytes, "      lf->lf%-15s= %ld ;", field.label,
+                 (long)GetLogFontField(lf, field));
 
     // The face name may not fill its field: read it no further than 31 bytes.
     char face[kFaceFieldBytes];

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "LogFontFields.h"
 #include "TextCopy.h"
 
 void FormatDecimal(char* out, size_t outBytes, long value) {
@@ -10,12 +11,8 @@ void FormatDecimal(char* out, size_t outBytes, long value) {
 }
 
 int FormatLogFontFields(const LOGFONTA& lf, char (*slots)[kFieldSlotBytes]) {
-    const long values[kFieldCount] = {
-        lf.lfHeight,        lf.lfWidth,     lf.lfEscapement,    lf.lfOrientation, lf.lfWeight,
-        lf.lfItalic,        lf.lfUnderline, lf.lfStrikeOut,     lf.lfCharSet,     lf.lfOutPrecision,
-        lf.lfClipPrecision, lf.lfQuality,   lf.lfPitchAndFamily};
     for (int k = 0; k < kFieldCount; ++k)
-        FormatDecimal(slots[k], kFieldSlotBytes, values[k]);
+        FormatDecimal(slots[k], kFieldSlotBytes, GetLogFontField(lf, kLogFontFields[k]));
     return 0;
 }
 

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "LogFontFields.h"
+
 namespace {
 
 bool IsBlank(char c) {
@@ -35,14 +37,6 @@ LONG ParseFieldText(const char* text) {
 }
 
 void ParseLogFontFields(const char (*slots)[kFieldSlotBytes], LOGFONTA* lf) {
-    lf->lfHeight = ParseFieldText(slots[0]);
-    lf->lfWidth = ParseFieldText(slots[1]);
-    lf->lfEscapement = ParseFieldText(slots[2]);
-    lf->lfOrientation = ParseFieldText(slots[3]);
-    lf->lfWeight = ParseFieldText(slots[4]);
-    BYTE* bytes[8] = {&lf->lfItalic,  &lf->lfUnderline,     &lf->lfStrikeOut,
-                      &lf->lfCharSet, &lf->lfOutPrecision,  &lf->lfClipPrecision,
-                      &lf->lfQuality, &lf->lfPitchAndFamily};
-    for (int k = 0; k < 8; ++k)
-        *bytes[k] = (BYTE)((uint32_t)ParseFieldText(slots[5 + k]) & 0xFFu);
+    for (int k = 0; k < kFieldCount; ++k)
+        SetLogFontField(lf, kLogFontFields[k], ParseFieldText(slots[k]));
 }
