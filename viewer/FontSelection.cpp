@@ -1,9 +1,16 @@
 // Choosing the font shown: a screen font or a font of the default printer.
 #include "ViewerDlg.h"
 
+#include "ViewerTexts.h"
 #include "res/resource.h"
 
 #include <cstring>
+#include <mbstring.h>
+
+BOOL CViewerDlg::IsPrinterFontCurrent() const {
+    return _mbscmp(reinterpret_cast<const unsigned char*>(static_cast<LPCTSTR>(m_strSample)),
+                   reinterpret_cast<const unsigned char*>("")) == 0;
+}
 
 void CViewerDlg::OnScreenFont() {
     // No printer device context and no parent: the main dialog owns it.
@@ -14,7 +21,7 @@ void CViewerDlg::OnScreenFont() {
     m_lfCurrent = m_lfScreen;
     HFONT hReplaced = m_hScreenFont;
     m_hScreenFont = ::CreateFontIndirectA(&m_lfScreen);
-    lstrcpynA(m_szFontKind, "☆ Screen Font ☆", sizeof m_szFontKind);
+    lstrcpynA(m_szFontKind, kScreenFontKind, sizeof m_szFontKind);
     // The sample box lets go of the old font before it is released.
     GetDlgItem(IDC_SAMPLE_EDIT)
         ->SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(m_hScreenFont), TRUE);
@@ -30,7 +37,7 @@ void CViewerDlg::OnPrinterFont() {
     HDC hPrinterDC = GetDefaultPrinterDC();
     if (!hPrinterDC) {
         MessageBox("システムにプリンタがインストールされていないためドライバが見つかりません。",
-                   "ﾌﾟﾘﾝﾀが見つかりません", MB_ICONINFORMATION);
+                   kNoPrinterCaption, MB_ICONINFORMATION);
         return;
     }
 

@@ -3,6 +3,7 @@
 
 #include "AboutDlg.h"
 #include "BesideProgram.h"
+#include "ViewerTexts.h"
 
 #include <shellapi.h>
 
@@ -13,7 +14,7 @@ void CViewerDlg::OnHelpPage() {
         reinterpret_cast<INT_PTR>(
             ::ShellExecuteA(nullptr, "open", szPath, nullptr, nullptr, SW_SHOWNORMAL)) > 32)
         return;
-    MessageBox("ヘルプファイルが見つかりません。再インストールしてください。", "Fontloupe [Error!]",
+    MessageBox("ヘルプファイルが見つかりません。再インストールしてください。", kFileErrorCaption,
                MB_ICONERROR);
 }
 

@@ -4,6 +4,7 @@
 #include "BesideProgram.h"
 #include "SampleCodeDlg.h"
 #include "TemplateExpand.h"
+#include "ViewerTexts.h"
 
 #include <vector>
 
@@ -18,8 +19,7 @@ void CViewerDlg::ShowSampleCode(const char* fileName) {
     CSampleCodeDlg dlg;
     CStdioFile file;
     if (!fits || !file.Open(szPath, CFile::modeRead)) {
-        ::MessageBoxA(m_hWnd, "データファイルが見つかりません。再インストールしてください。",
-                      "Fontloupe [Error!]", MB_ICONERROR);
+        ::MessageBoxA(m_hWnd, kDataFileMissingText, kFileErrorCaption, MB_ICONERROR);
         return;
     }
 

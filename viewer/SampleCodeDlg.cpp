@@ -1,6 +1,7 @@
 #include "SampleCodeDlg.h"
 
 #include "BesideProgram.h"
+#include "ViewerTexts.h"
 #include "res/resource.h"
 
 BEGIN_MESSAGE_MAP(CSampleCodeDlg, CDialog)
@@ -24,8 +25,7 @@ BOOL CSampleCodeDlg::OnInitDialog() {
     CStdioFile file;
     if (!GetPathBesideProgram("API.DAT", szPath, sizeof szPath) ||
         !file.Open(szPath, CFile::modeRead)) {
-        ::MessageBoxA(m_hWnd, "データファイルが見つかりません。再インストールしてください。",
-                      "Fontloupe [Error!]", MB_ICONERROR);
+        ::MessageBoxA(m_hWnd, kDataFileMissingText, kFileErrorCaption, MB_ICONERROR);
     } else {
         file.Close();
     }

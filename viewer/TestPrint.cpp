@@ -2,13 +2,12 @@
 #include "ViewerDlg.h"
 
 #include "PrintLayout.h"
+#include "ViewerTexts.h"
 
-#include <mbstring.h>
 #include <cstring>
 
 void CViewerDlg::OnTestPrint() {
-    if (_mbscmp(reinterpret_cast<const unsigned char*>(static_cast<LPCTSTR>(m_strSample)),
-                reinterpret_cast<const unsigned char*>("")) != 0) {
+    if (!IsPrinterFontCurrent()) {
         MessageBox(
             "スクリーンフォントが選択されています。プリンタフォントを選択してから再度実行してください。",
             "Fontloupe [ERROR]", MB_ICONERROR);
@@ -18,7 +17,7 @@ void CViewerDlg::OnTestPrint() {
     CWaitCursor wait;
     HDC hDC = CreateDefaultPrinterDC(0);
     if (!hDC) {
-        MessageBox("エラーです。", "ﾌﾟﾘﾝﾀが見つかりません", MB_ICONINFORMATION);
+        MessageBox("エラーです。", kNoPrinterCaption, MB_ICONINFORMATION);
         return;
     }
 

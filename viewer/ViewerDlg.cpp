@@ -1,6 +1,7 @@
 #include "ViewerDlg.h"
 
 #include "DialogLayout.h"
+#include "ViewerTexts.h"
 #include "res/resource.h"
 
 BEGIN_MESSAGE_MAP(CViewerDlg, CDialog)
@@ -72,7 +73,7 @@ BOOL CViewerDlg::OnInitDialog() {
     m_nLineHeight = tm.tmHeight;
     m_nTopMargin = tm.tmHeight;
 
-    lstrcpynA(m_szFontKind, "☆ Screen Font ☆", sizeof m_szFontKind);
+    lstrcpynA(m_szFontKind, kScreenFontKind, sizeof m_szFontKind);
 
     FillFromMetrics(&m_lfCurrent, tm);
     pDC->GetTextFace(LF_FACESIZE, m_lfCurrent.lfFaceName);

@@ -1,4 +1,13 @@
 // The main dialog: holds the font now shown and dispatches the menu commands.
+// Its members are implemented by feature:
+//   ViewerDlg.cpp      construction, DoDataExchange, OnInitDialog, OnSysCommand,
+//                      OnQueryDragIcon, OnCloseButton, OnAppExit, OnDestroy, OnCancelMode
+//   PanelPaint.cpp     OnPaint
+//   FontSelection.cpp  OnScreenFont, OnPrinterFont, IsPrinterFontCurrent
+//   DefaultPrinter.cpp GetDefaultPrinterDC, CreateDefaultPrinterDC
+//   SampleCode.cpp     OnSampleCodeApi, OnSampleCodeMfc, ShowSampleCode
+//   TestPrint.cpp      OnTestPrint
+//   HelpAbout.cpp      OnHelpPage, OnAbout
 #pragma once
 
 #include "framework.h"
@@ -14,6 +23,9 @@ protected:
     // Default printer (a device context, or none; the caller deletes it).
     HDC GetDefaultPrinterDC();
     HDC CreateDefaultPrinterDC(int bInformationOnly);
+
+    // A printer font is current exactly while m_strSample is empty.
+    BOOL IsPrinterFontCurrent() const;
 
     char m_szPrinterName[128];
     LOGFONTA m_lfCurrent;

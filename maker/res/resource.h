@@ -9,5 +9,7 @@
 #define IDM_HELP 106
 #define IDC_CREATE 107
 
+// The about box's title and its four author lines all carry 1000; the title
+// comes first in the template, so it is the one this id reaches.
 #define IDC_ABOUT_TITLE 1000
 #define IDC_ABOUT_SUBTITLE 1001
