@@ -1,4 +1,7 @@
-find_package(Python3 REQUIRED COMPONENTS Interpreter)
+# Test programs are Windows programs: ctest runs them under Wine, in this
+# build tree's own prefix.
+set(CMAKE_CROSSCOMPILING_EMULATOR "${CMAKE_SOURCE_DIR}/scripts/wine-exec;${CMAKE_BINARY_DIR}")
+enable_testing()
 
 # fl_win_path(OUT path): the Windows form (Z:\...) of a Linux path, escaped for a
 # C string literal.
@@ -18,15 +21,4 @@ function(fl_add_test)
   endif()
   add_test(NAME ${T_NAME} COMMAND ${T_NAME})
   set_tests_properties(${T_NAME} PROPERTIES TIMEOUT 600)
-endfunction()
-
-# fl_make_icon(OUT var TEXT picture.txt ICO out.ico): build an .ico from its
-# text picture; var receives the .ico path for the resource script's dependencies.
-function(fl_make_icon)
-  cmake_parse_arguments(I "" "OUT;TEXT;ICO" "" ${ARGN})
-  add_custom_command(OUTPUT ${I_ICO}
-    COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/tools/mkico.py ${I_TEXT} ${I_ICO}
-    DEPENDS ${I_TEXT} ${CMAKE_SOURCE_DIR}/tools/mkico.py
-    COMMENT "Making icon ${I_ICO}")
-  set(${I_OUT} ${I_ICO} PARENT_SCOPE)
 endfunction()
