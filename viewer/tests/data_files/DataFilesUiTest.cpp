@@ -3,11 +3,10 @@
 // it hands to the shell. A recorder registered as the opener of ".html" pages
 // stands in for the browser.
 #include <filesystem>
-#include <fstream>
 #include <string>
-#include <vector>
 
 #include "Fontloupe.h"
+#include "PageOpener.h"
 
 namespace fs = std::filesystem;
 
@@ -38,56 +37,8 @@ struct ProgramCopy {
     const std::string dir, exe;
 };
 
-// Registers the recorder as the shell's opener of ".html" pages for the life
-// of the object. Wine's shell reads the machine's classes only, so the entries
-// go to HKEY_CLASSES_ROOT.
-class PageOpener {
-public:
-    explicit PageOpener(const std::string& record) {
-        wchar_t old[256] = L"";
-        DWORD size = sizeof old;
-        hadType_ = RegGetValueW(HKEY_CLASSES_ROOT, L".html", nullptr, RRF_RT_REG_SZ, nullptr, old,
-                                &size) == ERROR_SUCCESS;
-        oldType_ = old;
-        Set(L".html", kClass);
-        Set(std::wstring(kClass) + L"\\shell\\open\\command",
-            L"\"" + testkit::FromCp932(RECORDER_EXE) + L"\" \"" + testkit::FromCp932(record) +
-                L"\" \"%1\"");
-    }
-    ~PageOpener() {
-        if (hadType_)
-            Set(L".html", oldType_);
-        else
-            RegDeleteKeyValueW(HKEY_CLASSES_ROOT, L".html", nullptr);
-        RegDeleteTreeW(HKEY_CLASSES_ROOT, kClass);
-    }
-
-private:
-    static constexpr const wchar_t* kClass = L"FontloupeTest.Opener";
-    static void Set(const std::wstring& key, const std::wstring& value) {
-        RegSetKeyValueW(HKEY_CLASSES_ROOT, key.c_str(), nullptr, REG_SZ, value.c_str(),
-                        static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
-    }
-    bool hadType_;
-    std::wstring oldType_;
-};
-
 class DataFilesUi : public ::testing::Test {
 protected:
-    void SetUp() override { fs::remove(Wide(record_)); }
-
-    // What the recorder was asked to open; empty when it was not started.
-    std::string Opened() {
-        for (int i = 0; i < 100; ++i) {
-            std::ifstream in(Wide(record_));
-            std::string line;
-            if (std::getline(in, line))
-                return line;
-            testkit::Sleep(100);
-        }
-        return "";
-    }
-
     const std::string record_ = std::string(WORK_DIR) + "\\opened.txt";
     PageOpener opener_{record_};
 };
@@ -105,7 +56,7 @@ TEST_F(DataFilesUi, FilesBesideTheProgramAreFoundFromAnotherDirectory) {
     EXPECT_TRUE(fontloupe::ShowsSampleCode(main, ID_SAMPLECODE_API, copy.dir + "API.DAT", font));
     EXPECT_TRUE(fontloupe::ShowsSampleCode(main, ID_SAMPLECODE_MFC, copy.dir + "MFC.DAT", font));
     testkit::PostCommand(main, ID_HELP_PAGE);
-    EXPECT_EQ(Opened(), copy.dir + kPage);
+    EXPECT_EQ(opener_.Opened(), copy.dir + kPage);
     EXPECT_FALSE(testkit::WaitForMessageBox(program.Pid(), 500).hwnd);
 }
 

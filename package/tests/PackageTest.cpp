@@ -1,0 +1,253 @@
+// The release package as a user unpacks it: its files, what Windows reads from
+// the programs (version resources and manifests), and both programs started
+// from another current directory. Every version shown agrees with the ones
+// the build was given.
+#include <windows.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "Fontloupe.h"
+#include "PageOpener.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const std::string kFolder = UNPACK_DIR "Fontloupe-" FONTLOUPE_VERSION "\\";
+const std::string kFontloupe = kFolder + "Fontloupe.exe";
+const std::string kFontsmith = kFolder + "Fontsmith.exe";
+const char kHomePage[] = "https://fontloupe.example.org/";
+// None of the package's files lie here.
+const char kOtherDir[] = "C:\\";
+
+fs::path Wide(const std::string& cp932) { return fs::path(testkit::FromCp932(cp932)); }
+
+std::set<std::string> Names(const std::string& dir) {
+    std::set<std::string> names;
+    for (const fs::directory_entry& entry : fs::directory_iterator(Wide(dir)))
+        names.insert(testkit::ToCp932(entry.path().filename().wstring()) +
+                     (entry.is_directory() ? "\\" : ""));
+    return names;
+}
+
+TEST(Package, HoldsOneFolderWithBothProgramsTheirFilesAndAJapaneseReadme) {
+    EXPECT_EQ(std::set<std::string>{"Fontloupe-" FONTLOUPE_VERSION "\\"}, Names(UNPACK_DIR));
+    EXPECT_EQ((std::set<std::string>{"API.DAT", "FLPHELP.html", "Fontloupe.exe", "Fontsmith.exe",
+                                     "Fontsmith.hlp", "MFC.DAT", "README.txt"}),
+              Names(kFolder));
+
+    std::ifstream in(Wide(kFolder + "README.txt"), std::ios::binary);
+    const std::string readme{std::istreambuf_iterator<char>(in), {}};
+    // Code page 932 throughout (the literals here are code page 932 too), and
+    // every line ends in CR LF.
+    EXPECT_LT(0, MultiByteToWideChar(932, MB_ERR_INVALID_CHARS, readme.data(), (int)readme.size(),
+                                     nullptr, 0));
+    size_t lines = 0;
+    for (size_t i = readme.find('\n'); i != std::string::npos;
+         i = readme.find('\n', i + 1), ++lines)
+        EXPECT_TRUE(i > 0 && readme[i - 1] == '\r') << "line " << lines + 1;
+    EXPECT_EQ(lines, (size_t)std::count(readme.begin(), readme.end(), '\r'));
+    for (const char* text :
+         {"Fontloupe Ver" FONTLOUPE_VERSION "（付録 Fontsmith Ver" FONTSMITH_VERSION "）",
+          "Fontloupe-" FONTLOUPE_VERSION " フォルダー", kHomePage,
+          "日本語版 Windows（コードページ 932）", "インストールは不要です", "フォルダーごと削除",
+          "Fontsmith.hlp   Fontsmith のヘルプファイル"})
+        EXPECT_NE(std::string::npos, readme.find(text)) << text;
+}
+
+// The version resource's strings and numbers as Explorer reads them.
+class VersionInfo {
+public:
+    explicit VersionInfo(const std::string& exe) {
+        DWORD unused = 0;
+        data_.resize(GetFileVersionInfoSizeA(exe.c_str(), &unused));
+        if (!data_.empty() &&
+            !GetFileVersionInfoA(exe.c_str(), 0, (DWORD)data_.size(), data_.data()))
+            data_.clear();
+    }
+    bool Found() const { return !data_.empty(); }
+    std::string Text(const std::string& name) const {
+        const void* value = Query("\\StringFileInfo\\041103a4\\" + name);
+        return value ? static_cast<const char*>(value) : "(none)";
+    }
+    const VS_FIXEDFILEINFO* Fixed() const {
+        return static_cast<const VS_FIXEDFILEINFO*>(Query("\\"));
+    }
+    const WORD* Translation() const {
+        return static_cast<const WORD*>(Query("\\VarFileInfo\\Translation"));
+    }
+
+private:
+    const void* Query(const std::string& path) const {
+        void* value = nullptr;
+        UINT size = 0;
+        if (data_.empty() || !VerQueryValueA(data_.data(), path.c_str(), &value, &size) ||
+            size == 0)
+            return nullptr;
+        return value;
+    }
+    std::vector<char> data_;
+};
+
+// "1.40" as the high word 1 and the low word 40 of a version number.
+DWORD VersionNumber(const std::string& version) {
+    const size_t dot = version.find('.');
+    return MAKELONG(std::stoi(version.substr(dot + 1)), std::stoi(version.substr(0, dot)));
+}
+
+std::string ManifestOf(const std::string& exe) {
+    HMODULE module = LoadLibraryExA(exe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    HRSRC resource = FindResourceA(module, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24));
+    std::string text;
+    if (resource)
+        text.assign(static_cast<const char*>(LockResource(LoadResource(module, resource))),
+                    SizeofResource(module, resource));
+    FreeLibrary(module);
+    return text;
+}
+
+TEST(Package, ProgramsCarryTheirVersionsAndAManifest) {
+    struct Expected {
+        const std::string& exe;
+        const char* name;
+        const char* version;
+        const char* description;
+    };
+    const Expected programs[] = {
+        {kFontloupe, "Fontloupe", FONTLOUPE_VERSION, "Fontloupe - LOGFONT 表示ツール"},
+        {kFontsmith, "Fontsmith", FONTSMITH_VERSION,
+         "Fontsmith - LOGFONT 作成ツール (Fontloupe 付録)"}};
+    for (const Expected& program : programs) {
+        SCOPED_TRACE(program.name);
+        const VersionInfo info(program.exe);
+        ASSERT_TRUE(info.Found());
+        const VS_FIXEDFILEINFO* fixed = info.Fixed();
+        ASSERT_TRUE(fixed);
+        EXPECT_EQ(VS_FFI_SIGNATURE, fixed->dwSignature);
+        EXPECT_EQ(VersionNumber(program.version), fixed->dwFileVersionMS);
+        EXPECT_EQ(0u, fixed->dwFileVersionLS);
+        EXPECT_EQ(VersionNumber(FONTLOUPE_VERSION), fixed->dwProductVersionMS);
+        EXPECT_EQ(0u, fixed->dwProductVersionLS);
+        EXPECT_EQ((DWORD)VFT_APP, fixed->dwFileType);
+        const WORD* translation = info.Translation();
+        ASSERT_TRUE(translation);
+        EXPECT_EQ(0x0411, translation[0]);
+        EXPECT_EQ(932, translation[1]);
+
+        EXPECT_EQ("Fontloupe 開発チーム", info.Text("CompanyName"));
+        EXPECT_EQ(program.description, info.Text("FileDescription"));
+        EXPECT_EQ(program.version, info.Text("FileVersion"));
+        EXPECT_EQ(program.name, info.Text("InternalName"));
+        EXPECT_EQ(std::string(program.name) + ".exe", info.Text("OriginalFilename"));
+        EXPECT_EQ("Fontloupe", info.Text("ProductName"));
+        EXPECT_EQ(FONTLOUPE_VERSION, info.Text("ProductVersion"));
+        EXPECT_NE(std::string::npos, info.Text("LegalCopyright").find("Fontloupe 開発チーム"));
+
+        // Wine lets every window report per-monitor awareness with or without
+        // a manifest, so its text is what can be checked here.
+        const std::string manifest = ManifestOf(program.exe);
+        for (const char* part :
+             {"<requestedExecutionLevel level=\"asInvoker\" uiAccess=\"false\"/>",
+              "<dpiAware xmlns=\"http://schemas.microsoft.com/SMI/2005/WindowsSettings\">true"
+              "</dpiAware>",
+              "{35138b9a-5d96-4fbd-8e2d-a2440225f93a}", "{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}"})
+            EXPECT_NE(std::string::npos, manifest.find(part)) << part;
+        EXPECT_EQ(std::string::npos, manifest.find("Common-Controls"));
+    }
+}
+
+std::string TempFile(const char* name) {
+    char dir[MAX_PATH] = "";
+    GetTempPathA(sizeof dir, dir);
+    return std::string(dir) + name;
+}
+
+TEST(Package, FontloupeFindsTheFilesBesideItFromAnotherDirectory) {
+    PageOpener opener(TempFile("package_opened.txt"));
+    testkit::Program program;
+    HWND main = fontloupe::Start(program, kOtherDir, kFontloupe);
+    ASSERT_TRUE(main);
+    const LOGFONTA font = fontloupe::StartFont(main);
+    EXPECT_TRUE(fontloupe::ShowsSampleCode(main, ID_SAMPLECODE_API, kFolder + "API.DAT", font));
+    EXPECT_TRUE(fontloupe::ShowsSampleCode(main, ID_SAMPLECODE_MFC, kFolder + "MFC.DAT", font));
+    testkit::PostCommand(main, ID_HELP_PAGE);
+    EXPECT_EQ(kFolder + "FLPHELP.html", opener.Opened());
+
+    testkit::PostCommand(main, ID_APP_ABOUT);
+    HWND about = testkit::WaitForWindow(program.Pid(), "#32770", "Fontloupe について");
+    ASSERT_TRUE(about);
+    EXPECT_EQ("Ver" FONTLOUPE_VERSION, testkit::Text(GetDlgItem(about, IDC_VERSION_STATIC)));
+    EXPECT_EQ(kHomePage, testkit::Text(GetDlgItem(about, IDC_HOMEPAGE_BUTTON)));
+    testkit::PressButton(about, IDOK);
+    EXPECT_TRUE(testkit::WaitForWindowGone(about));
+}
+
+// Fontsmith's main window class, also its title, and its menu commands.
+const char kFontsmithWindow[] = "Fontsmith [Fontloupe 付録]";
+const int kFontsmithAbout = 102;
+const int kFontsmithHelp = 106;
+
+// The text of the help viewer's page. Its rich edit control is an ANSI window
+// that counts its length in characters but needs room for the code page 932
+// bytes as well, so the text is asked for with room to spare.
+std::string PageText(HWND page) {
+    std::wstring text(16384, L'\0');
+    DWORD_PTR got = 0;
+    SendMessageTimeoutW(page, WM_GETTEXT, text.size(), (LPARAM)&text[0], SMTO_ABORTIFHUNG, 5000,
+                        &got);
+    text.resize(got);
+    return testkit::ToCp932(text);
+}
+
+// What WinHelp shows once asked: the text of its page, or the text of the box
+// in which it asks whether to look for a file it cannot find (answered No).
+// The help viewer is closed afterwards.
+std::string WinHelpShows() {
+    std::string shown;
+    HWND viewer = nullptr;
+    for (int i = 0; i < 100 && shown.empty(); ++i) {
+        testkit::Sleep(100);
+        viewer = FindWindowW(L"MS_WINHELP", nullptr);
+        if (!viewer)
+            continue;
+        DWORD pid = 0;
+        GetWindowThreadProcessId(viewer, &pid);
+        for (HWND box : testkit::TopWindows(pid, "#32770")) {
+            for (HWND text : testkit::Children(box, "Static"))
+                shown += testkit::Text(text);
+            testkit::PressButton(box, IDNO);
+        }
+        if (shown.empty() && IsWindowVisible(viewer))
+            shown = PageText(FindWindowExW(viewer, nullptr, L"RichEdit20A", nullptr));
+    }
+    if (viewer) {
+        PostMessageW(viewer, WM_CLOSE, 0, 0);
+        testkit::WaitForWindowGone(viewer);
+    }
+    return shown;
+}
+
+TEST(Package, FontsmithFindsItsHelpFileFromAnotherDirectory) {
+    testkit::Program program;
+    ASSERT_TRUE(testkit::Start(program, kFontsmith, kOtherDir));
+    HWND main = testkit::WaitForWindow(program.Pid(), kFontsmithWindow, kFontsmithWindow);
+    ASSERT_TRUE(main);
+    testkit::PostCommand(main, kFontsmithHelp);
+    const std::string help = WinHelpShows();
+    EXPECT_EQ(0u, help.find("Fontsmith ヘルプ")) << help;
+
+    testkit::PostCommand(main, kFontsmithAbout);
+    HWND about = testkit::WaitForWindow(program.Pid(), "#32770", "Fontloupe について");
+    ASSERT_TRUE(about);
+    EXPECT_EQ("Fontsmith Ver" FONTSMITH_VERSION, testkit::Text(GetDlgItem(about, 1000)));
+    testkit::PressButton(about, IDOK);
+    EXPECT_TRUE(testkit::WaitForWindowGone(about));
+}
+
+}  // namespace
