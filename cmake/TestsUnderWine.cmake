@@ -22,3 +22,12 @@ function(fl_add_test)
   add_test(NAME ${T_NAME} COMMAND ${T_NAME})
   set_tests_properties(${T_NAME} PROPERTIES TIMEOUT 600)
 endfunction()
+
+# fl_add_144dpi_test(program filter): runs the GoogleTest cases that filter
+# selects from a test program again, on a display of 144 DPI: FL_DPI makes the
+# scripts use the build tree's second prefix, set to that DPI.
+function(fl_add_144dpi_test program filter)
+  add_test(NAME ${program}_144dpi COMMAND ${program} --gtest_filter=${filter})
+  set_tests_properties(${program}_144dpi PROPERTIES
+    ENVIRONMENT FL_DPI=144 RUN_SERIAL TRUE TIMEOUT 600)
+endfunction()

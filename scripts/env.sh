@@ -3,7 +3,11 @@ ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 BUILD=${BUILD:-$ROOT/build}
 mkdir -p "$BUILD"
 BUILD=$(cd "$BUILD" && pwd)
-export WINEPREFIX="$BUILD/wineprefix"
+# The prefix for a display DPI: the plain one without a DPI, or a copy of it
+# set to that DPI (made by scripts/make-prefix). FL_DPI=144 selects the copy.
+prefix_for_dpi() { printf '%s' "$BUILD/wineprefix${1:+-${1}dpi}"; }
+WINEPREFIX=$(prefix_for_dpi "${FL_DPI:-}")
+export WINEPREFIX
 export WINEARCH=win64
 export WINEDEBUG=${WINEDEBUG:--all}
 # No Mono or Gecko installer prompts: the programs need neither.
