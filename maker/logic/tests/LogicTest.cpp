@@ -3,6 +3,7 @@
 
 #include <climits>
 #include <cstring>
+#include <memory>
 #include <string>
 #include <utility>
 
@@ -129,6 +130,24 @@ TEST(SampleCodeText, LongestValuesAndAnUnterminatedFaceStayWithinTheBuffers) {
     EXPECT_NE(std::string::npos, text.find("      lf->lfItalic         = 255 ;\r\n"));
     EXPECT_NE(std::string::npos,
               text.find("(lf->lfFaceName,\"" + std::string(31, 'F') + "\") ;\r\n"));
+}
+
+// Buffers of the exact size, so that the sanitizers of the native build catch a
+// byte read or written past them.
+TEST(SampleCodeText, ShortTextBuffersHoldTheStartOfTheText) {
+    const std::string full = Build(ExampleFont());
+    for (size_t size : {0, 1, 2, 57, 60, 61, 1296, 1297}) {
+        std::unique_ptr<char[]> text(new char[size]);
+        const size_t length = BuildSampleCodeText(ExampleFont(), g_lines, text.get(), size);
+        EXPECT_STREQ("      lf->lfHeight         = -15 ;\r\n", g_lines[21]);
+        if (size == 0) {
+            EXPECT_EQ(0u, length);
+            continue;
+        }
+        EXPECT_LT(length, size);
+        EXPECT_EQ('\0', text[length]);
+        EXPECT_EQ(full.substr(0, length), std::string(text.get(), length)) << size;
+    }
 }
 
 TEST(Layout, RowsAndRectanglesForEightBySixteenUnits) {
