@@ -182,6 +182,29 @@ TEST(PresetFont, FivePresetsOfOneFixedPitchFace) {
     }
 }
 
+// The box rows lie one pixel above a row's text top, which may be held already.
+TEST(Layout, MetricsNearTheIntLimitsAreHeldThere) {
+    for (int v : {INT_MAX, INT_MIN}) {
+        const int rowTop = RowTop(v, 14);
+        EXPECT_EQ(v, rowTop);
+        for (const CtlRect& r : {SampleBoxRect(v, v), FieldBoxRect(v, v, 12), FaceListRect(v, v),
+                                 CreateButtonRect(v, v)}) {
+            EXPECT_EQ(v, r.x);
+            EXPECT_TRUE(r.y == v || r.y == rowTop - 1LL) << r.y;
+            EXPECT_EQ(v, r.width);
+            EXPECT_TRUE(r.height == v || r.height == v + 2LL) << r.height;
+        }
+        int w = 0, h = 0;
+        MainWindowSize(v, v, v, v, v, v, &w, &h);
+        EXPECT_EQ(v, w);
+        EXPECT_EQ(v, h);
+    }
+    // 27 rows and the frame reach INT_MAX exactly.
+    int w = 0, h = 0;
+    MainWindowSize(1, 79536431, 0, 0, 2, 8, &w, &h);
+    EXPECT_EQ(INT_MAX, h);
+}
+
 TEST(CopyText, CopiesWhatFitsWithoutSplittingADoubleByteCharacter) {
     // "ソ" ends in 0x5C, the byte of a backslash; half-width katakana are single bytes.
     const std::pair<std::string, std::string> cases[] = {{"abc", "abc"},     {"abcdefgh", "abcde"},
