@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "framework.h"
+#include "fwfile.h"
 
 namespace {
 
@@ -15,7 +15,7 @@ using Lines = std::vector<std::string>;
 
 class StdioFileTest : public ::testing::Test {
 protected:
-    void TearDown() override { ::DeleteFileA(m_path.c_str()); }
+    void TearDown() override { std::remove(m_path.c_str()); }
 
     Lines ReadAll(const std::string& content) {
         std::FILE* f = std::fopen(m_path.c_str(), "wb");

@@ -9,7 +9,6 @@
 
 #include "FieldParse.h"
 #include "Layout.h"
-#include "PresetFont.h"
 #include "SampleCodeText.h"
 #include "TextCopy.h"
 
@@ -49,7 +48,7 @@ TEST(ParseLogFontFields, FillsTheRecordInOrderKeepingTheLowEightBitsOfByteFields
     char slots[kLogFontSlotCount][kFieldSlotBytes] = {"-15", "+8", "900", "-900", "700", "300", "1",
                                                       "256", "-1", "3",   "2",    "1",   "49"};
     LOGFONTA lf{};
-    lstrcpyA(lf.lfFaceName, "keep");
+    strcpy(lf.lfFaceName, "keep");
     ParseLogFontFields(slots, &lf);
     const LOGFONTA want{-15, 8, 900, -900, 700, 44, 1, 0, 255, 3, 2, 1, 49, "keep"};
     EXPECT_EQ(0, memcmp(&want, &lf, sizeof lf));
@@ -113,7 +112,7 @@ TEST(SampleCodeText, ExampleFontGivesTheFunctionByteForByte) {
                             "\r\n";
     // A longer text first: the rebuild must leave nothing of it behind.
     LOGFONTA longer = ExampleFont();
-    lstrcpyA(longer.lfFaceName, "ABCDEFGHIJKLMNOPQRSTUVWXYZ");
+    strcpy(longer.lfFaceName, "ABCDEFGHIJKLMNOPQRSTUVWXYZ");
     Build(longer);
     EXPECT_EQ(std::string(expected), Build(ExampleFont()));
     EXPECT_EQ(1296u, sizeof expected - 1);
@@ -168,18 +167,6 @@ TEST(Layout, RowsAndRectanglesForEightBySixteenUnits) {
     MainWindowSize(8, 16, 4, 5, 19, 23, &w, &h);
     EXPECT_EQ(800, w);
     EXPECT_EQ(484, h);
-}
-
-TEST(PresetFont, FivePresetsOfOneFixedPitchFace) {
-    const std::pair<LONG, LONG> sizes[kPresetCount] = {
-        {-5, 400}, {-15, 400}, {-16, 400}, {-15, 700}, {-14, 700}};
-    for (unsigned p = 0; p < kPresetCount; ++p) {
-        LOGFONTA lf{};
-        ASSERT_TRUE(FillPresetLogFont(&lf, p));
-        const LOGFONTA want{sizes[p].first, 0, 0, 0, sizes[p].second, 0, 0, 0, 128, 3, 2, 1, 49,
-                            "ＭＳ ゴシック"};
-        EXPECT_EQ(0, memcmp(&want, &lf, sizeof lf)) << p;
-    }
 }
 
 // The box rows lie one pixel above a row's text top, which may be held already.

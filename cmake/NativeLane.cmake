@@ -1,0 +1,16 @@
+# The native lane (native/): the window-free logic built for Linux with clang
+# under the sanitizers, as a project of its own in native/ of this build tree.
+# Its unit tests are tests of this build.
+include(ExternalProject)
+set(NATIVE_DIR ${CMAKE_BINARY_DIR}/native)
+ExternalProject_Add(native_lane
+  SOURCE_DIR ${CMAKE_SOURCE_DIR}/native
+  BINARY_DIR ${NATIVE_DIR}
+  CMAKE_ARGS -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++
+  BUILD_ALWAYS TRUE
+  INSTALL_COMMAND "")
+
+add_test(NAME native_viewer_logic COMMAND ${NATIVE_DIR}/viewer_logic_test
+  WORKING_DIRECTORY ${NATIVE_DIR})
+add_test(NAME native_maker_logic COMMAND ${NATIVE_DIR}/maker_logic_test
+  WORKING_DIRECTORY ${NATIVE_DIR})
