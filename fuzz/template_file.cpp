@@ -4,6 +4,7 @@
 // The expanded text holds no NUL, so the sample box shows all of it.
 #include <unistd.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -13,16 +14,11 @@
 
 namespace {
 
-// The file each run writes, made once and removed at exit.
+// The file each run writes and removes again, one name per process.
 const std::string& TemplatePath() {
-    static const std::string path = [] {
-        char name[] = "/tmp/template_file_fuzz_XXXXXX";
-        const int fd = mkstemp(name);
-        FUZZ_CHECK(fd >= 0);
-        close(fd);
-        std::atexit([] { std::remove(TemplatePath().c_str()); });
-        return std::string(name);
-    }();
+    static const std::string path = (std::filesystem::temp_directory_path() /
+                                     ("template_file_fuzz_" + std::to_string(getpid())))
+                                        .string();
     return path;
 }
 
@@ -56,6 +52,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     while (file.ReadString(line))
         lines.push_back(line);
     file.Close();
+    std::remove(TemplatePath().c_str());
 
     std::vector<std::string> raw;
     for (size_t start = 0;;) {
