@@ -22,7 +22,9 @@ public:
     BOOL Open(const char* path, UINT flags);
     // The next line without its line end: a line ends at LF, a CR right
     // before the LF belongs to the line end, and a last line without a line
-    // end counts too. FALSE at end of file.
+    // end counts too. The text ends at a NUL (the rest of that line is
+    // dropped); Ctrl-Z bytes at the very end of the file are dropped, any
+    // other Ctrl-Z is text. FALSE at end of file.
     BOOL ReadString(CString& line);
     void Close();
 

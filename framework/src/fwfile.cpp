@@ -2,12 +2,18 @@
 
 #include <string>
 
+namespace {
+
+const int kCtrlZ = 0x1A;
+
+}  // namespace
+
 CStdioFile::~CStdioFile() { Close(); }
 
 BOOL CStdioFile::Open(const char* path, UINT) {
     Close();
-    // Binary mode: line ends are handled by ReadString, and a stray
-    // Ctrl-Z byte does not end the text early.
+    // Binary mode: line ends and Ctrl-Z bytes are handled by ReadString, so
+    // a Ctrl-Z inside the text does not end it early as text mode would.
     m_pStream = std::fopen(path, "rb");
     return m_pStream != nullptr;
 }
@@ -17,15 +23,28 @@ BOOL CStdioFile::ReadString(CString& line) {
         return FALSE;
     std::string bytes;
     int c;
-    while ((c = std::getc(m_pStream)) != EOF && c != '\n')
-        bytes += static_cast<char>(c);
+    while ((c = std::getc(m_pStream)) != EOF && c != '\n') {
+        if (c != kCtrlZ) {
+            bytes += static_cast<char>(c);
+            continue;
+        }
+        // Ctrl-Z bytes that run to the end of the file are the old end-of-file
+        // mark, not text; anywhere else they are kept, and so is what follows.
+        size_t run = 1;
+        while ((c = std::getc(m_pStream)) == kCtrlZ)
+            ++run;
+        if (c == EOF)
+            break;
+        std::ungetc(c, m_pStream);
+        bytes.append(run, static_cast<char>(kCtrlZ));
+    }
     if (c == EOF && bytes.empty())
         return FALSE;
     if (c == '\n' && !bytes.empty() && bytes.back() == '\r')
         bytes.pop_back();
-    char* buffer = line.GetBuffer(static_cast<int>(bytes.size()));
-    bytes.copy(buffer, bytes.size());
-    line.ReleaseBuffer(static_cast<int>(bytes.size()));
+    // Taken as a C string: a NUL ends the line's text, as it ends the text
+    // shown; the rest of this line is dropped and the next line still comes.
+    line = bytes.c_str();
     return TRUE;
 }
 

@@ -1,12 +1,13 @@
 // Reading text files line by line: a line ends at LF, a CR before the LF goes
-// with the line end, and a last line without a line end still counts.
+// with the line end, and a last line without a line end still counts. A NUL
+// ends its line's text; Ctrl-Z bytes are text except at the very end.
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <string>
 #include <vector>
 
-#include "framework.h"
+#include "fwfile.h"
 
 namespace {
 
@@ -14,7 +15,7 @@ using Lines = std::vector<std::string>;
 
 class StdioFileTest : public ::testing::Test {
 protected:
-    void TearDown() override { ::DeleteFileA(m_path.c_str()); }
+    void TearDown() override { std::remove(m_path.c_str()); }
 
     Lines ReadAll(const std::string& content) {
         std::FILE* f = std::fopen(m_path.c_str(), "wb");
@@ -44,6 +45,24 @@ TEST_F(StdioFileTest, LineEnds) {
                      "b"}),
               ReadAll("a\x1A"
                       "b"));
+}
+
+TEST_F(StdioFileTest, NulEndsTheLineButNotTheFile) {
+    using namespace std::string_literals;
+    EXPECT_EQ((Lines{"first", "sec", "third"}), ReadAll("first\r\nsec\0ond\r\nthird\n"s));
+    EXPECT_EQ((Lines{"", "", "x"}), ReadAll("\0\r\n\0\0\nx"s));
+}
+
+// Older editors end a file with Ctrl-Z (0x1A), the end-of-file mark of text mode.
+TEST_F(StdioFileTest, CtrlZIsTextExceptAtTheVeryEnd) {
+    EXPECT_EQ((Lines{"a", "b"}), ReadAll("a\r\nb\r\n\x1A"));
+    EXPECT_EQ((Lines{"a", "b"}), ReadAll("a\r\nb\x1A\x1A\x1A"));
+    EXPECT_EQ(Lines{}, ReadAll("\x1A"));
+    EXPECT_EQ((Lines{"\x1A\x1A"
+                     "b",
+                     "\x1A", "c"}),
+              ReadAll("\x1A\x1A"
+                      "b\r\n\x1A\nc\x1A"));
 }
 
 TEST_F(StdioFileTest, VeryLongLine) {

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "framework.h"
+#include "fwstring.h"
 
 namespace {
 

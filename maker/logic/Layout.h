@@ -1,5 +1,6 @@
 // Where the main window puts its controls and text rows, in pixels from the
 // layout units cx (average character width) and cy (character height).
+// Results beyond the int range are held at its limits.
 #pragma once
 
 struct CtlRect {

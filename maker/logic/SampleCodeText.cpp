@@ -49,6 +49,9 @@ const char* const kTail[] = {
     "",
 };
 
+static_assert(kCodeLineCount * (kCodeLineBytes - 1) < kCodeTextBytes,
+              "a full line table always fits the joined text");
+
 }  // namespace
 
 size_t BuildSampleCodeText(const LOGFONTA& lf, char (*lines)[kCodeLineBytes], char* text,
@@ -75,9 +78,13 @@ size_t BuildSampleCodeText(const LOGFONTA& lf, char (*lines)[kCodeLineBytes], ch
     for (const char* line : kTail)
         CopyText(lines[n++], kCodeLineBytes, line);
 
+    // Joined whole first, then cut once: a line cut short ends the text, and
+    // no later line slips into the room left.
+    char joined[kCodeTextBytes] = "";
     for (int k = 0; k < n; ++k) {
         AppendText(lines[k], kCodeLineBytes, "\r\n");
-        AppendText(text, textBytes, lines[k]);
+        AppendText(joined, sizeof joined, lines[k]);
     }
-    return strlen(text);
+    CopyText(text, textBytes, joined);
+    return strnlen(text, textBytes);
 }

@@ -12,6 +12,6 @@ const int kSampleCodeLines = 46;   // lines the function uses
 
 // Clears the line table and the text buffer, fills 46 lines with the values
 // of lf and joins them, each followed by CR LF, into text. Returns the text's
-// length in bytes.
+// length in bytes: 0 for a zero-size text, which is then never touched.
 size_t BuildSampleCodeText(const LOGFONTA& lf, char (*lines)[kCodeLineBytes], char* text,
                            size_t textBytes);

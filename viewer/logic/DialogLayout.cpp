@@ -1,13 +1,18 @@
 #include "DialogLayout.h"
 
+#include "PixelMath.h"
+
 DialogLayout ComputeDialogLayout(int W, int H, int T, int cxFrame, int cyFrame, int cyMenu,
                                  int cyCaption) {
+    const long long w = W, h = H;
     DialogLayout layout;
-    layout.sampleBox = {5 * W, T + 10 * H, 55 * W, 4 * H};
+    layout.sampleBox = {ToPixels(5 * w), ToPixels(T + 10 * h), ToPixels(55 * w), ToPixels(4 * h)};
     // One and a half lines, rounded toward zero.
-    layout.faceNameBox = {48 * W, T + 7 * H, 16 * W, static_cast<int>(1.5 * H)};
-    const int width = 67 * W + 2 * cxFrame;
-    layout.window = {15, 15, width, 2 * cyFrame + cyMenu + cyCaption + 15 * H + T};
-    layout.closeButton = {width - 120, 10, 80, 25};
+    layout.faceNameBox = {ToPixels(48 * w), ToPixels(T + 7 * h), ToPixels(16 * w),
+                          ToPixels(h + h / 2)};
+    const long long width = 67 * w + 2LL * cxFrame;
+    layout.window = {15, 15, ToPixels(width),
+                     ToPixels(2LL * cyFrame + cyMenu + cyCaption + 15 * h + T)};
+    layout.closeButton = {ToPixels(width - 120), 10, 80, 25};
     return layout;
 }

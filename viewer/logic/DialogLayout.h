@@ -1,5 +1,6 @@
 // Pixel layout of the main dialog and its three controls, from the grid units
-// of the window's default font.
+// of the window's default font. Results beyond the int range are held at its
+// limits.
 #pragma once
 
 struct LayoutRect {

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "LogFontFields.h"
+#include "PixelMath.h"
 
 namespace {
 
@@ -25,24 +26,27 @@ std::vector<PanelItem> BuildPanelItems(const LOGFONTA& lf, const char* fontKind,
                                        int T) {
     const LogFontField* const left = kLogFontFields;
     const LogFontField* const right = kLogFontFields + kRows;
-    auto rowY = [&](int i) { return T + i * H; };
+    auto rowY = [&](int i) { return ToPixels(T + static_cast<long long>(i) * H); };
+    auto columnX = [&](int column) { return ToPixels(static_cast<long long>(column) * W); };
 
     std::vector<PanelItem> items;
     items.reserve(43);
     const size_t kindLength = fontKind ? strnlen(fontKind, kFontKindSize) : 0;
-    items.push_back({2 * W, H / 2, std::string(fontKind ? fontKind : "", kindLength)});
+    items.push_back({columnX(2), H / 2, std::string(fontKind ? fontKind : "", kindLength)});
     for (int i = 1; i <= kRows; ++i)
-        items.push_back({17 * W, rowY(i), "="});
+        items.push_back({columnX(17), rowY(i), "="});
     for (int i = 1; i <= kRows; ++i)
-        items.push_back({45 * W, rowY(i), "="});
+        items.push_back({columnX(45), rowY(i), "="});
     for (int i = 1; i <= kRows; ++i)
-        items.push_back({2 * W, rowY(i), Label(left[i - 1].name)});
+        items.push_back({columnX(2), rowY(i), Label(left[i - 1].name)});
     for (int i = 1; i <= kRows; ++i)
-        items.push_back({19 * W, rowY(i), std::to_string(LogFontFieldValue(lf, left[i - 1]))});
+        items.push_back({columnX(19), rowY(i), std::to_string(LogFontFieldValue(lf, left[i - 1]))});
     for (int i = 1; i <= kRows; ++i)
-        items.push_back({30 * W, rowY(i), Label(i < kRows ? right[i - 1].name : kFaceNameLabel)});
+        items.push_back(
+            {columnX(30), rowY(i), Label(i < kRows ? right[i - 1].name : kFaceNameLabel)});
     for (int i = 1; i < kRows; ++i)
-        items.push_back({48 * W, rowY(i), std::to_string(LogFontFieldValue(lf, right[i - 1]))});
-    items.push_back({2 * W, rowY(9), kHint});
+        items.push_back(
+            {columnX(48), rowY(i), std::to_string(LogFontFieldValue(lf, right[i - 1]))});
+    items.push_back({columnX(2), rowY(9), kHint});
     return items;
 }

@@ -18,7 +18,8 @@ const size_t kFontKindSize = 100;
 
 // The 43 texts of the panel in drawing order: caption, the 14 "=" signs, left
 // labels, left values, right labels, right values (row 7 has none), hint line.
-// W, H are the grid units and T the offset of row 0; fontKind is read up to its
-// NUL but never past kFontKindSize bytes.
+// W, H are the grid units and T the offset of row 0 (positions beyond the int
+// range are held at its limits); fontKind is read up to its NUL but never past
+// kFontKindSize bytes.
 std::vector<PanelItem> BuildPanelItems(const LOGFONTA& lf, const char* fontKind, int W, int H,
                                        int T);

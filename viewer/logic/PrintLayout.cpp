@@ -1,11 +1,13 @@
 #include "PrintLayout.h"
 
+#include "PixelMath.h"
+
 int TestPrintLineStep(bool haveMetrics, int tmHeight, int lfHeight) {
-    int height = tmHeight;
+    long long height = tmHeight;
     if (!haveMetrics) {
-        height = lfHeight < 0 ? -lfHeight : lfHeight;
+        height = lfHeight < 0 ? -static_cast<long long>(lfHeight) : lfHeight;
         if (height == 0)
             height = kTestPrintFallbackHeight;
     }
-    return height + height / 2;
+    return ToPixels(height + height / 2);
 }

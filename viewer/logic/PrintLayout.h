@@ -3,7 +3,8 @@
 
 // Distance between the printed lines: one and a half cell heights. When the
 // printer reported no metrics, the font's requested height stands in for the
-// cell height, and a fixed step when that is 0 as well.
+// cell height, and a fixed step when that is 0 as well. A step beyond the int
+// range is held at its limit.
 int TestPrintLineStep(bool haveMetrics, int tmHeight, int lfHeight);
 
 const int kTestPrintFallbackHeight = 100;

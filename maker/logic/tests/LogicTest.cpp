@@ -3,12 +3,12 @@
 
 #include <climits>
 #include <cstring>
+#include <memory>
 #include <string>
 #include <utility>
 
 #include "FieldParse.h"
 #include "Layout.h"
-#include "PresetFont.h"
 #include "SampleCodeText.h"
 #include "TextCopy.h"
 
@@ -48,7 +48,7 @@ TEST(ParseLogFontFields, FillsTheRecordInOrderKeepingTheLowEightBitsOfByteFields
     char slots[kLogFontSlotCount][kFieldSlotBytes] = {"-15", "+8", "900", "-900", "700", "300", "1",
                                                       "256", "-1", "3",   "2",    "1",   "49"};
     LOGFONTA lf{};
-    lstrcpyA(lf.lfFaceName, "keep");
+    strcpy(lf.lfFaceName, "keep");
     ParseLogFontFields(slots, &lf);
     const LOGFONTA want{-15, 8, 900, -900, 700, 44, 1, 0, 255, 3, 2, 1, 49, "keep"};
     EXPECT_EQ(0, memcmp(&want, &lf, sizeof lf));
@@ -112,7 +112,7 @@ TEST(SampleCodeText, ExampleFontGivesTheFunctionByteForByte) {
                             "\r\n";
     // A longer text first: the rebuild must leave nothing of it behind.
     LOGFONTA longer = ExampleFont();
-    lstrcpyA(longer.lfFaceName, "ABCDEFGHIJKLMNOPQRSTUVWXYZ");
+    strcpy(longer.lfFaceName, "ABCDEFGHIJKLMNOPQRSTUVWXYZ");
     Build(longer);
     EXPECT_EQ(std::string(expected), Build(ExampleFont()));
     EXPECT_EQ(1296u, sizeof expected - 1);
@@ -129,6 +129,24 @@ TEST(SampleCodeText, LongestValuesAndAnUnterminatedFaceStayWithinTheBuffers) {
     EXPECT_NE(std::string::npos, text.find("      lf->lfItalic         = 255 ;\r\n"));
     EXPECT_NE(std::string::npos,
               text.find("(lf->lfFaceName,\"" + std::string(31, 'F') + "\") ;\r\n"));
+}
+
+// Buffers of the exact size, so that the sanitizers of the native build catch a
+// byte read or written past them.
+TEST(SampleCodeText, ShortTextBuffersHoldTheStartOfTheText) {
+    const std::string full = Build(ExampleFont());
+    for (size_t size : {0, 1, 2, 57, 60, 61, 1296, 1297}) {
+        std::unique_ptr<char[]> text(new char[size]);
+        const size_t length = BuildSampleCodeText(ExampleFont(), g_lines, text.get(), size);
+        EXPECT_STREQ("      lf->lfHeight         = -15 ;\r\n", g_lines[21]);
+        if (size == 0) {
+            EXPECT_EQ(0u, length);
+            continue;
+        }
+        EXPECT_LT(length, size);
+        EXPECT_EQ('\0', text[length]);
+        EXPECT_EQ(full.substr(0, length), std::string(text.get(), length)) << size;
+    }
 }
 
 TEST(Layout, RowsAndRectanglesForEightBySixteenUnits) {
@@ -151,16 +169,27 @@ TEST(Layout, RowsAndRectanglesForEightBySixteenUnits) {
     EXPECT_EQ(484, h);
 }
 
-TEST(PresetFont, FivePresetsOfOneFixedPitchFace) {
-    const std::pair<LONG, LONG> sizes[kPresetCount] = {
-        {-5, 400}, {-15, 400}, {-16, 400}, {-15, 700}, {-14, 700}};
-    for (unsigned p = 0; p < kPresetCount; ++p) {
-        LOGFONTA lf{};
-        ASSERT_TRUE(FillPresetLogFont(&lf, p));
-        const LOGFONTA want{sizes[p].first, 0, 0, 0, sizes[p].second, 0, 0, 0, 128, 3, 2, 1, 49,
-                            "ＭＳ ゴシック"};
-        EXPECT_EQ(0, memcmp(&want, &lf, sizeof lf)) << p;
+// The box rows lie one pixel above a row's text top, which may be held already.
+TEST(Layout, MetricsNearTheIntLimitsAreHeldThere) {
+    for (int v : {INT_MAX, INT_MIN}) {
+        const int rowTop = RowTop(v, 14);
+        EXPECT_EQ(v, rowTop);
+        for (const CtlRect& r : {SampleBoxRect(v, v), FieldBoxRect(v, v, 12), FaceListRect(v, v),
+                                 CreateButtonRect(v, v)}) {
+            EXPECT_EQ(v, r.x);
+            EXPECT_TRUE(r.y == v || r.y == rowTop - 1LL) << r.y;
+            EXPECT_EQ(v, r.width);
+            EXPECT_TRUE(r.height == v || r.height == v + 2LL) << r.height;
+        }
+        int w = 0, h = 0;
+        MainWindowSize(v, v, v, v, v, v, &w, &h);
+        EXPECT_EQ(v, w);
+        EXPECT_EQ(v, h);
     }
+    // 27 rows and the frame reach INT_MAX exactly.
+    int w = 0, h = 0;
+    MainWindowSize(1, 79536431, 0, 0, 2, 8, &w, &h);
+    EXPECT_EQ(INT_MAX, h);
 }
 
 TEST(CopyText, CopiesWhatFitsWithoutSplittingADoubleByteCharacter) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include "DialogLayout.h"
 
 static void ExpectRect(const LayoutRect& r, int x, int y, int w, int h) {
@@ -29,4 +31,19 @@ TEST(DialogLayout, TopMarginShiftsOnlyTheRows) {
     EXPECT_EQ(a.faceNameBox.y + 4, b.faceNameBox.y);
     EXPECT_EQ(a.window.height + 4, b.window.height);
     EXPECT_EQ(a.sampleBox.x, b.sampleBox.x);
+}
+
+TEST(DialogLayout, MetricsNearTheIntLimitsAreHeldThere) {
+    for (int v : {INT_MAX, INT_MIN}) {
+        const DialogLayout l = ComputeDialogLayout(v, v, v, v, v, v, v);
+        for (const LayoutRect& r : {l.sampleBox, l.faceNameBox})
+            ExpectRect(r, v, v, v, v);
+        ExpectRect(l.window, 15, 15, v, v);
+        ExpectRect(l.closeButton, v, 10, 80, 25);
+    }
+    // 67 * W + 2 * cxFrame and 15 * H + T reach INT_MAX exactly.
+    const DialogLayout l = ComputeDialogLayout(32051993, 143165576, 7, 58, 0, 0, 0);
+    EXPECT_EQ(INT_MAX, l.window.width);
+    EXPECT_EQ(INT_MAX - 120, l.closeButton.x);
+    EXPECT_EQ(INT_MAX, l.window.height);
 }

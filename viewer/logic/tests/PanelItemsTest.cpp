@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cstring>
 #include <string>
 
@@ -90,4 +91,15 @@ TEST(PanelItems, CaptionIsNeverReadPastItsBuffer) {
     // "☆ Printer Font ☆ " and a device name of 63 bytes fit whole.
     const std::string full = "☆ Printer Font ☆ " + std::string(63, 'P');
     EXPECT_EQ(BuildPanelItems(SampleFont(), full.c_str(), 8, 16, 16)[kCaption].text, full);
+}
+
+TEST(PanelItems, GridNearTheIntLimitsIsHeldThere) {
+    for (int v : {INT_MAX, INT_MIN}) {
+        const auto items = BuildPanelItems(SampleFont(), kScreenKind, v, v, v);
+        ASSERT_EQ(items.size(), 43u);
+        for (size_t i = 0; i < items.size(); ++i) {
+            EXPECT_EQ(items[i].x, v) << i;
+            EXPECT_EQ(items[i].y, i == kCaption ? v / 2 : v) << i;
+        }
+    }
 }

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include "PrintLayout.h"
 
 TEST(TestPrintLineStep, OneAndAHalfCellHeightsTruncated) {
@@ -12,4 +14,14 @@ TEST(TestPrintLineStep, WithoutMetricsTheRequestedHeightStandsIn) {
     EXPECT_EQ(30, TestPrintLineStep(false, 999, -20));
     EXPECT_EQ(30, TestPrintLineStep(false, 999, 20));
     EXPECT_EQ(kTestPrintFallbackHeight * 3 / 2, TestPrintLineStep(false, 999, 0));
+}
+
+// A height from the font dialog may be anything, INT_MIN too.
+TEST(TestPrintLineStep, HeightsNearTheIntLimitsDoNotOverflow) {
+    EXPECT_EQ(INT_MAX, TestPrintLineStep(true, 1431655765, 0));  // fits exactly
+    EXPECT_EQ(INT_MAX, TestPrintLineStep(false, 0, -1431655765));
+    EXPECT_EQ(INT_MAX, TestPrintLineStep(true, 1431655766, 0));
+    EXPECT_EQ(INT_MAX, TestPrintLineStep(false, 0, INT_MIN));
+    EXPECT_EQ(INT_MAX, TestPrintLineStep(false, 0, INT_MAX));
+    EXPECT_EQ(INT_MIN, TestPrintLineStep(true, INT_MIN, 0));
 }

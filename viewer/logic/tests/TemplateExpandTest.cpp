@@ -41,7 +41,7 @@ std::string ExpandFile(const std::string& content) {
     while (file.ReadString(line))
         lines.push_back(line);
     file.Close();
-    DeleteFileA(path);
+    remove(path);
     return Text(ExpandTemplate(lines, SampleFont()));
 }
 

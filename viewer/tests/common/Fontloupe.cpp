@@ -88,6 +88,20 @@ int PanelDifferences(HWND mainDialog, const LOGFONTA& lf, const std::string& cap
     return ::testing::AssertionSuccess();
 }
 
+::testing::AssertionResult ReadSampleCode(HWND mainDialog, int command, std::string* shown) {
+    testkit::PostCommand(mainDialog, command);
+    HWND dialog = testkit::WaitForWindow(Pid(mainDialog), "#32770", "Fontloupe - サンプルコード");
+    if (!dialog)
+        return ::testing::AssertionFailure() << "no sample-code dialog; message: "
+                                             << testkit::WaitForMessageBox(Pid(mainDialog), 0).text;
+    *shown = testkit::Text(::GetDlgItem(dialog, IDC_CODE_EDIT));
+    const bool modal = !::IsWindowEnabled(mainDialog);
+    testkit::PressButton(dialog, IDCANCEL);
+    if (!testkit::WaitForWindowGone(dialog) || !modal)
+        return ::testing::AssertionFailure() << "the dialog is not modal or stayed open";
+    return ::testing::AssertionSuccess();
+}
+
 ::testing::AssertionResult ShowsSampleCode(HWND mainDialog, int command,
                                            const std::string& templatePath, const LOGFONTA& lf) {
     CStdioFile file;
@@ -99,16 +113,9 @@ int PanelDifferences(HWND mainDialog, const LOGFONTA& lf, const std::string& cap
         lines.push_back(line);
     const std::string expected = static_cast<LPCTSTR>(ExpandTemplate(lines, lf));
 
-    testkit::PostCommand(mainDialog, command);
-    HWND dialog = testkit::WaitForWindow(Pid(mainDialog), "#32770", "Fontloupe - サンプルコード");
-    if (!dialog)
-        return ::testing::AssertionFailure() << "no sample-code dialog; message: "
-                                             << testkit::WaitForMessageBox(Pid(mainDialog), 0).text;
-    const std::string shown = testkit::Text(::GetDlgItem(dialog, IDC_CODE_EDIT));
-    const bool modal = !::IsWindowEnabled(mainDialog);
-    testkit::PressButton(dialog, IDCANCEL);
-    if (!testkit::WaitForWindowGone(dialog) || !modal)
-        return ::testing::AssertionFailure() << "the dialog is not modal or stayed open";
+    std::string shown;
+    if (::testing::AssertionResult read = ReadSampleCode(mainDialog, command, &shown); !read)
+        return read;
     if (shown != expected)
         return ::testing::AssertionFailure() << "shows\n" << shown << "\nnot\n" << expected;
     return ::testing::AssertionSuccess();

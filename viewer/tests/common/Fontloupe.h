@@ -44,6 +44,10 @@ int PanelDifferences(HWND mainDialog, const LOGFONTA& lf, const std::string& cap
 ::testing::AssertionResult AnswerMessage(HWND mainDialog, const std::string& caption,
                                          const std::string& text);
 
+// Runs a sample-code command that must open its modal dialog, reads the text
+// the dialog shows into *shown, then presses "戻る".
+::testing::AssertionResult ReadSampleCode(HWND mainDialog, int command, std::string* shown);
+
 // Runs a sample-code command that must show the template at templatePath
 // expanded for lf (lines read as the program reads them), then presses "戻る".
 ::testing::AssertionResult ShowsSampleCode(HWND mainDialog, int command,

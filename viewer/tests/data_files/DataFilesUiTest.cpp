@@ -3,7 +3,11 @@
 // it hands to the shell. A recorder registered as the opener of ".html" pages
 // stands in for the browser.
 #include <filesystem>
+#include <fstream>
+#include <random>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "Fontloupe.h"
 #include "PageOpener.h"
@@ -16,6 +20,10 @@ const char kPage[] = "FLPHELP.html";
 const char kNotFoundCaption[] = "Fontloupe [Error!]";
 
 fs::path Wide(const std::string& cp932) { return fs::path(testkit::FromCp932(cp932)); }
+
+void WriteBytes(const std::string& path, const std::string& bytes) {
+    std::ofstream(Wide(path), std::ios::binary).write(bytes.data(), bytes.size());
+}
 
 // A copy of the program named exeName, with its data files but the missing
 // one, in dir (CP932, trailing '\') under the work folder; removed afterwards.
@@ -82,6 +90,46 @@ TEST_F(DataFilesUi, MissingMfcTemplateAndHelpPageAreReported) {
     EXPECT_TRUE(fontloupe::AnswerMessage(
         main, kNotFoundCaption, "ヘルプファイルが見つかりません。再インストールしてください。"));
     EXPECT_FALSE(fs::exists(Wide(record_))) << "the shell was asked to open something";
+}
+
+// Hostile templates, read in turn by one running program: a NUL ends only its
+// own line; Ctrl-Z bytes at the very end (the old end-of-file mark) are
+// dropped, a Ctrl-Z anywhere else is text; LF alone ends a line; 2 MB of random
+// bytes are shown like any other text. None of them harms the program.
+TEST(HostileTemplates, EveryLineIsShownAsTheFileHoldsIt) {
+    using namespace std::string_literals;
+    ProgramCopy copy("hostile", "Fontloupe.exe");
+    testkit::Program program;
+    HWND main = fontloupe::Start(program, copy.dir, copy.exe);
+    ASSERT_TRUE(main);
+    const LOGFONTA font = fontloupe::StartFont(main);
+    const std::string h = "h = " + std::to_string(font.lfHeight) + ";";
+    const std::pair<std::string, std::string> cases[] = {
+        {"first\r\nsec\0ond\r\nh = %%Height%%;\r\n"s, "first\r\nsec\r\n" + h + "\r\n"},
+        {"first\r\nh = %%Height%%;\r\n\x1A", "first\r\n" + h + "\r\n"},
+        {"a\x1A"
+         "b\r\n\x1A\r\nh = %%Height%%;",
+         "a\x1A"
+         "b\r\n\x1A\r\n" +
+             h + "\r\n"},
+        {"first\nh = %%Height%%;\n\nlast", "first\r\n" + h + "\r\n\r\nlast\r\n"},
+    };
+    for (const auto& [content, expected] : cases) {
+        WriteBytes(copy.dir + "API.DAT", content);
+        std::string shown;
+        ASSERT_TRUE(fontloupe::ReadSampleCode(main, ID_SAMPLECODE_API, &shown));
+        EXPECT_EQ(expected, shown);
+    }
+
+    std::mt19937 random(932);
+    std::string noise(2 << 20, '\0');
+    for (char& byte : noise)
+        byte = static_cast<char>(random());
+    WriteBytes(copy.dir + "API.DAT", noise);
+    std::string shown;
+    ASSERT_TRUE(fontloupe::ReadSampleCode(main, ID_SAMPLECODE_API, &shown));
+    EXPECT_GT(shown.size(), 1000000u);
+    EXPECT_TRUE(fontloupe::ShowsSampleCode(main, ID_SAMPLECODE_MFC, copy.dir + "MFC.DAT", font));
 }
 
 }  // namespace
