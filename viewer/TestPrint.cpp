@@ -5,6 +5,7 @@
 #include "ViewerTexts.h"
 
 #include <cstring>
+#include <iterator>
 
 void CViewerDlg::OnTestPrint() {
     if (!IsPrinterFontCurrent()) {
@@ -40,11 +41,9 @@ void CViewerDlg::OnTestPrint() {
             "ABCDEFGHIJKLMN",
             "これは選択されたフォントでの出力サンプルです。",
         };
-        int y = 10;
-        for (const char* line : lines) {
-            ::TextOutA(hDC, 10, y, line, static_cast<int>(strlen(line)));
-            y += step;
-        }
+        for (int i = 0; i < static_cast<int>(std::size(lines)); ++i)
+            ::TextOutA(hDC, 10, TestPrintLineTop(i, step), lines[i],
+                       static_cast<int>(strlen(lines[i])));
 
         ::SelectObject(hDC, hOldFont);
         ::DeleteObject(hFont);

@@ -11,3 +11,7 @@ int TestPrintLineStep(bool haveMetrics, int tmHeight, int lfHeight) {
     }
     return ToPixels(height + height / 2);
 }
+
+int TestPrintLineTop(int index, int step) {
+    return ToPixels(10 + static_cast<long long>(index) * step);
+}

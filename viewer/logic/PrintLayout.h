@@ -8,3 +8,7 @@
 int TestPrintLineStep(bool haveMetrics, int tmHeight, int lfHeight);
 
 const int kTestPrintFallbackHeight = 100;
+
+// Top of line index (from 0) of the test page: the first at y = 10, each next
+// one step lower; held to the int range like the step.
+int TestPrintLineTop(int index, int step);

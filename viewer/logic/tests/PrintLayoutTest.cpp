@@ -25,3 +25,15 @@ TEST(TestPrintLineStep, HeightsNearTheIntLimitsDoNotOverflow) {
     EXPECT_EQ(INT_MAX, TestPrintLineStep(false, 0, INT_MAX));
     EXPECT_EQ(INT_MIN, TestPrintLineStep(true, INT_MIN, 0));
 }
+
+TEST(TestPrintLineTop, LinesStepDownFromTenAndStayInRange) {
+    const int tops[4] = {TestPrintLineTop(0, 75), TestPrintLineTop(1, 75), TestPrintLineTop(2, 75),
+                         TestPrintLineTop(3, 75)};
+    EXPECT_EQ(10, tops[0]);
+    EXPECT_EQ(85, tops[1]);
+    EXPECT_EQ(160, tops[2]);
+    EXPECT_EQ(235, tops[3]);
+    EXPECT_EQ(INT_MAX, TestPrintLineTop(1, INT_MAX));
+    EXPECT_EQ(INT_MAX, TestPrintLineTop(3, INT_MAX));
+    EXPECT_EQ(INT_MIN, TestPrintLineTop(3, INT_MIN));
+}
