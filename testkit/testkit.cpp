@@ -120,7 +120,7 @@ HWND WaitForWindow(DWORD pid, const std::string& className, const std::string& t
         for (HWND h : TopWindows(pid, className))
             if (IsWindowVisible(h) && (title.empty() || Text(h) == title))
                 return h;
-        ::Sleep(50);
+        ::Sleep(kPollMs);
     } while (GetTickCount() - start < timeoutMs);
     return nullptr;
 }
@@ -130,7 +130,7 @@ bool WaitForWindowGone(HWND hwnd, DWORD timeoutMs) {
     while (IsWindow(hwnd)) {
         if (GetTickCount() - start >= timeoutMs)
             return false;
-        ::Sleep(50);
+        ::Sleep(kPollMs);
     }
     return true;
 }
@@ -192,7 +192,7 @@ MessageBoxInfo WaitForMessageBox(DWORD pid, DWORD timeoutMs) {
             if (ok && ClassName(ok) == "Button" && !text.empty() && Children(h, "Edit").empty())
                 return MessageBoxInfo{h, Text(h), text};
         }
-        ::Sleep(50);
+        ::Sleep(kPollMs);
     } while (GetTickCount() - start < timeoutMs);
     return MessageBoxInfo{};
 }

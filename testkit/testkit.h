@@ -27,6 +27,9 @@ struct Program {
 // current directory.
 bool Start(Program& program, const std::string& exePath, const std::string& workDir = "");
 
+// How long the waiting helpers sleep between two looks at another process.
+const DWORD kPollMs = 5;
+
 // Top-level windows of a process; class and title filters are CP932 texts,
 // empty matches any.  Waits up to timeoutMs for a visible match.
 HWND WaitForWindow(DWORD pid, const std::string& className, const std::string& title,
