@@ -10,16 +10,22 @@ function(fl_win_path out path)
   set(${out} "Z:${win}" PARENT_SCOPE)
 endfunction()
 
-# fl_add_test(NAME n SOURCES ... [LIBS ...] [DEPENDS ...]): a GoogleTest program
-# that ctest runs under Wine.
+# fl_add_test(NAME n SOURCES ... [LIBS ...] [DEPENDS ...] [GDI_COUNT]): a
+# GoogleTest program that ctest runs under Wine; with GDI_COUNT, under
+# testkit/gdi_count.py, which counts the GDI handles of the programs it starts.
 function(fl_add_test)
-  cmake_parse_arguments(T "" "NAME" "SOURCES;LIBS;DEPENDS" ${ARGN})
+  cmake_parse_arguments(T "GDI_COUNT" "NAME" "SOURCES;LIBS;DEPENDS" ${ARGN})
   add_executable(${T_NAME} ${T_SOURCES})
   target_link_libraries(${T_NAME} PRIVATE gtest_main ${T_LIBS})
   if(T_DEPENDS)
     add_dependencies(${T_NAME} ${T_DEPENDS})
   endif()
-  add_test(NAME ${T_NAME} COMMAND ${T_NAME})
+  if(T_GDI_COUNT)
+    add_test(NAME ${T_NAME} COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/testkit/gdi_count.py
+             ${CMAKE_CROSSCOMPILING_EMULATOR} $<TARGET_FILE:${T_NAME}>)
+  else()
+    add_test(NAME ${T_NAME} COMMAND ${T_NAME})
+  endif()
   set_tests_properties(${T_NAME} PROPERTIES TIMEOUT 600)
 endfunction()
 

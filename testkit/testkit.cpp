@@ -1,5 +1,7 @@
 #include "testkit.h"
 
+#include <algorithm>
+
 namespace testkit {
 
 std::string ToCp932(const std::wstring& text) {
@@ -120,7 +122,7 @@ HWND WaitForWindow(DWORD pid, const std::string& className, const std::string& t
         for (HWND h : TopWindows(pid, className))
             if (IsWindowVisible(h) && (title.empty() || Text(h) == title))
                 return h;
-        ::Sleep(50);
+        ::Sleep(kPollMs);
     } while (GetTickCount() - start < timeoutMs);
     return nullptr;
 }
@@ -130,7 +132,7 @@ bool WaitForWindowGone(HWND hwnd, DWORD timeoutMs) {
     while (IsWindow(hwnd)) {
         if (GetTickCount() - start >= timeoutMs)
             return false;
-        ::Sleep(50);
+        ::Sleep(kPollMs);
     }
     return true;
 }
@@ -178,6 +180,27 @@ RECT ChildRectInParent(HWND child) {
 
 void PostCommand(HWND hwnd, int id) { PostMessageW(hwnd, WM_COMMAND, MAKEWPARAM(id, 0), 0); }
 
+bool OpenAndCloseDialog(HWND owner, int command, const std::string& title, int button) {
+    DWORD pid = 0;
+    GetWindowThreadProcessId(owner, &pid);
+    PostCommand(owner, command);
+    HWND dialog = WaitForWindow(pid, "#32770", title);
+    if (!dialog)
+        return false;
+    PressButton(dialog, button);
+    // With the dialog gone, the handler runs on to its end before the thread
+    // takes the next message.
+    DWORD_PTR ignored = 0;
+    return WaitForWindowGone(dialog) &&
+           SendMessageTimeoutW(owner, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 10000, &ignored);
+}
+
+int EditLineHeight(HWND edit) {
+    LRESULT first = SendMessageW(edit, EM_POSFROMCHAR, 0, 0);
+    LRESULT second = SendMessageW(edit, EM_POSFROMCHAR, SendMessageW(edit, EM_LINEINDEX, 1, 0), 0);
+    return (short)HIWORD(second) - (short)HIWORD(first);
+}
+
 MessageBoxInfo WaitForMessageBox(DWORD pid, DWORD timeoutMs) {
     DWORD start = GetTickCount();
     do {
@@ -192,7 +215,7 @@ MessageBoxInfo WaitForMessageBox(DWORD pid, DWORD timeoutMs) {
             if (ok && ClassName(ok) == "Button" && !text.empty() && Children(h, "Edit").empty())
                 return MessageBoxInfo{h, Text(h), text};
         }
-        ::Sleep(50);
+        ::Sleep(kPollMs);
     } while (GetTickCount() - start < timeoutMs);
     return MessageBoxInfo{};
 }
@@ -259,6 +282,19 @@ std::vector<unsigned> CaptureScreen(const RECT& rect) {
     return canvas.Pixels();
 }
 
+std::vector<unsigned> CapturePainted(HWND hwnd) {
+    const RECT client = ClientRectOnScreen(hwnd);
+    const int width = client.right - client.left, height = client.bottom - client.top;
+    std::vector<unsigned> pixels = CaptureScreen(client);
+    for (HWND child : Children(hwnd)) {
+        const RECT r = ChildRectInParent(child);
+        for (int y = std::max(0L, r.top); y < std::min<long>(height, r.bottom); ++y)
+            for (int x = std::max(0L, r.left); x < std::min<long>(width, r.right); ++x)
+                pixels[static_cast<size_t>(y) * width + x] = 0;
+    }
+    return pixels;
+}
+
 int CountDifferences(const std::vector<unsigned>& a, const std::vector<unsigned>& b) {
     if (a.size() != b.size())
         return -1;
@@ -272,7 +308,7 @@ void BringToFront(HWND hwnd) {
     SetForegroundWindow(hwnd);
     SetWindowPos(hwnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     RedrawWindow(hwnd, nullptr, nullptr,
-                 RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+                 RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
     ::Sleep(500);
 }
 

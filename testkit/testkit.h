@@ -27,6 +27,9 @@ struct Program {
 // current directory.
 bool Start(Program& program, const std::string& exePath, const std::string& workDir = "");
 
+// How long the waiting helpers sleep between two looks at another process.
+const DWORD kPollMs = 5;
+
 // Top-level windows of a process; class and title filters are CP932 texts,
 // empty matches any.  Waits up to timeoutMs for a visible match.
 HWND WaitForWindow(DWORD pid, const std::string& className, const std::string& title,
@@ -50,6 +53,16 @@ RECT ChildRectInParent(HWND child);
 
 // Sends WM_COMMAND without waiting (the handler may run a modal loop).
 void PostCommand(HWND hwnd, int id);
+
+// Posts command to owner, waits for the dialog titled title that it opens,
+// presses button there and returns once the dialog has gone and owner's
+// thread has run the command to its end; false when no such dialog appeared
+// or it stayed.
+bool OpenAndCloseDialog(HWND owner, int command, const std::string& title, int button);
+
+// The distance between the first two lines of a multi-line edit control: the
+// height of the font it draws with.
+int EditLineHeight(HWND edit);
 
 struct MessageBoxInfo {
     HWND hwnd = nullptr;
@@ -90,6 +103,9 @@ LOGFONTA FontRecordOf(HDC dc);
 
 // Pixels of a screen rectangle as 0x00RRGGBB, row by row.
 std::vector<unsigned> CaptureScreen(const RECT& rect);
+// Pixels of a window's client area, as CaptureScreen, with the rectangles of
+// its child windows black: what the window paints itself.
+std::vector<unsigned> CapturePainted(HWND hwnd);
 // Number of pixels that differ; -1 when the sizes differ.
 int CountDifferences(const std::vector<unsigned>& a, const std::vector<unsigned>& b);
 // Brings a window to the front and lets it repaint before a capture.

@@ -21,7 +21,7 @@ bool WaitUntil(const std::function<bool()>& pred, DWORD timeoutMs) {
     while (!pred()) {
         if (GetTickCount() - start >= timeoutMs)
             return false;
-        Sleep(20);
+        Sleep(testkit::kPollMs);
     }
     return true;
 }

@@ -39,13 +39,6 @@ std::string SampleCode(const LOGFONTA& lf) {
     return std::string(text, BuildSampleCodeText(lf, lines, text, sizeof text));
 }
 
-// The line height an edit control draws with.
-int LineHeight(HWND edit) {
-    LRESULT first = SendMessageW(edit, EM_POSFROMCHAR, 0, 0);
-    LRESULT second = SendMessageW(edit, EM_POSFROMCHAR, SendMessageW(edit, EM_LINEINDEX, 1, 0), 0);
-    return (short)HIWORD(second) - (short)HIWORD(first);
-}
-
 // The metrics and face of a font as realised here; the font is deleted.
 TEXTMETRICA Realise(HFONT font, char* face = nullptr) {
     HDC dc = GetDC(nullptr);
@@ -168,7 +161,7 @@ TEST_F(Create, TablesAndSampleBoxShowTheRealisedFont) {
     EXPECT_EQ(0, differences(62, 11, 36, face)) << face;
     EXPECT_LT(0, differences(62, 1, 6, "18"));  // the comparison does see a wrong value
 
-    EXPECT_EQ(tm.tmHeight, LineHeight(app->sample));
+    EXPECT_EQ(tm.tmHeight, testkit::EditLineHeight(app->sample));
 }
 
 // The face list is re-selected by the whole name, never by one that merely
@@ -327,12 +320,13 @@ TEST(Stress, FontCreationStillSucceedsAfterALongSession) {
     EXPECT_EQ(
         Realise(CreateFontA(-40, 0, 0, 0, 0, 0, 0, 0, SHIFTJIS_CHARSET, 0, 0, 0, 0, face.c_str()))
             .tmHeight,
-        LineHeight(app.sample));
+        testkit::EditLineHeight(app.sample));
 
     HWND editor = app.OpenEditor();
     ASSERT_TRUE(editor);
     LOGFONTA lf{};
-    EXPECT_EQ(Realise(MakePresetFont(&lf, 1)).tmHeight, LineHeight(EditorEdit(editor)));
+    EXPECT_EQ(Realise(MakePresetFont(&lf, 1)).tmHeight,
+              testkit::EditLineHeight(EditorEdit(editor)));
 }
 
 }  // namespace

@@ -10,20 +10,25 @@ const int kStrikeOutCheck = 0x410;
 const int kUnderlineCheck = 0x411;
 
 // Selects the item with this text and tells the dialog, as a click in the
-// list does; *itemData receives the item's data.
+// list does, unless it is selected already (a new face refills the other
+// lists, which takes the dialog most of a choice); *itemData receives the
+// item's data.
 bool SelectItem(HWND dialog, int id, const std::string& text, LPARAM* itemData) {
     HWND combo = ::GetDlgItem(dialog, id);
-    for (int i = 0; i < testkit::ComboCount(combo); ++i) {
-        if (testkit::ComboItem(combo, i) != text)
-            continue;
+    const std::wstring wide = testkit::FromCp932(text);
+    const LRESULT i = ::SendMessageW(combo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                     reinterpret_cast<LPARAM>(wide.c_str()));
+    // The search ignores case; the list's own text must match.
+    if (i == CB_ERR || testkit::ComboItem(combo, static_cast<int>(i)) != text)
+        return false;
+    if (testkit::ComboSelection(combo) != i) {
         ::SendMessageW(combo, CB_SETCURSEL, i, 0);
         DWORD_PTR ignored = 0;
         ::SendMessageTimeoutW(dialog, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE),
                               reinterpret_cast<LPARAM>(combo), SMTO_ABORTIFHUNG, 5000, &ignored);
-        *itemData = ::SendMessageW(combo, CB_GETITEMDATA, i, 0);
-        return true;
     }
-    return false;
+    *itemData = ::SendMessageW(combo, CB_GETITEMDATA, i, 0);
+    return true;
 }
 
 }  // namespace
@@ -34,7 +39,7 @@ HWND Wait(DWORD pid, DWORD timeoutMs) {
         for (HWND h : testkit::TopWindows(pid, "#32770"))
             if (::IsWindowVisible(h) && ::GetDlgItem(h, kFace) && ::GetDlgItem(h, kSize))
                 return h;
-        testkit::Sleep(50);
+        testkit::Sleep(testkit::kPollMs);
     } while (::GetTickCount() - start < timeoutMs);
     return nullptr;
 }

@@ -22,11 +22,12 @@ struct Choice {
 // Waits for the visible font dialog of the process; nullptr on timeout.
 HWND Wait(DWORD pid, DWORD timeoutMs = 10000);
 
-// Selects the choice's items, each with the notification a click sends;
-// false when one is not listed. *chosen receives the record the dialog hands
-// back for it: face, weight and italic, pitch and family as the lists carry
-// them, the height of the size at the screen's resolution, the character set,
-// the effect boxes, everything else 0.
+// Selects the choice's items, each with the notification a click sends
+// (items selected already are left as they are); false when one is not
+// listed. *chosen receives the record the dialog hands back for it: face,
+// weight and italic, pitch and family as the lists carry them, the height of
+// the size at the screen's resolution, the character set, the effect boxes,
+// everything else 0.
 bool Select(HWND dialog, const Choice& choice, LOGFONTA* chosen);
 
 // Presses OK or Cancel and waits until the dialog has gone.

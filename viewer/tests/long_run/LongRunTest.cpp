@@ -1,0 +1,116 @@
+// A long run of every command of the real Fontloupe.exe, with its GDI handles
+// counted from Wine's trace (run by gdi_count.py): after the warm-up, the
+// rounds leave no handle held and no window open, and the panel and the
+// sample box are still right at the end.
+#include <set>
+#include <string>
+#include <vector>
+
+#include "FontDialog.h"
+#include "Fontloupe.h"
+#include "gditrace.h"
+
+namespace {
+
+// One round was enough when measured; the others leave room for Wine's cache
+// of window device contexts, which takes dozens of rounds to fill for
+// Fontsmith.
+const int kWarmUpRounds = 10;
+const int kRounds = 200;     // even: the run ends on the fonts of the warm-up
+const int kPrintEvery = 10;  // rounds, so that the rounds print 20 pages
+// Each round picks the other size, so that every choice makes a new font.
+const fontdialog::Choice kScreenFonts[2] = {{"IPAゴシック", "標準", 12},
+                                            {"IPAゴシック", "標準", 14}};
+const fontdialog::Choice kPrinterFonts[2] = {{"IPAゴシック", "標準", 72, "日本語"},
+                                             {"IPAゴシック", "太字", 48, "日本語"}};
+const char kJobsFolder[] = CUPS_PDF_DIR "\\";
+
+// File names of the jobs in the printer's folder, but for those in except.
+std::set<std::string> Jobs(const std::set<std::string>& except = {}) {
+    std::set<std::string> jobs;
+    WIN32_FIND_DATAA found;
+    HANDLE find = FindFirstFileA((std::string(kJobsFolder) + "Tarvel_Print*.pdf").c_str(), &found);
+    if (find != INVALID_HANDLE_VALUE) {
+        do
+            if (!except.count(found.cFileName))
+                jobs.insert(found.cFileName);
+        while (FindNextFileA(find, &found));
+        FindClose(find);
+    }
+    return jobs;
+}
+
+class LongRun : public ::testing::Test {
+protected:
+    void SetUp() override {
+        earlierJobs = Jobs();
+        testkit::GdiTraceOn trace;
+        main = fontloupe::Start(program);
+    }
+
+    // Each page reaches the folder within a few seconds of the one before;
+    // the pages of this run are removed again.
+    void TearDown() override {
+        std::set<std::string> printed;
+        const DWORD start = GetTickCount();
+        while ((printed = Jobs(earlierJobs)).size() < static_cast<size_t>(prints) &&
+               GetTickCount() - start < 30000)
+            testkit::Sleep(500);
+        EXPECT_EQ(printed.size(), static_cast<size_t>(prints)) << "pages printed";
+        for (const std::string& job : printed)
+            DeleteFileA((kJobsFolder + job).c_str());
+    }
+
+    // One round of every command, each charged to the ledger as a phase.
+    void Round(int round, testkit::GdiLedger& ledger) {
+        LOGFONTA lf;
+        ASSERT_TRUE(fontdialog::Choose(main, ID_PRINTER_FONT, kPrinterFonts[round % 2], &lf));
+        ASSERT_TRUE(ledger.Charge("printer font"));
+        if (round % kPrintEvery == 0) {
+            // The page is printed inside the call: a message box would hold it.
+            DWORD_PTR ignored = 0;
+            ++prints;
+            ASSERT_TRUE(SendMessageTimeoutW(main, WM_COMMAND, ID_TEST_PRINT, 0, SMTO_ABORTIFHUNG,
+                                            30000, &ignored));
+            ASSERT_TRUE(ledger.Charge("test print"));
+        }
+        ASSERT_TRUE(fontdialog::Choose(main, ID_SCREEN_FONT, kScreenFonts[round % 2], &screen));
+        ASSERT_TRUE(ledger.Charge("screen font"));
+        for (int command : {ID_SAMPLECODE_API, ID_SAMPLECODE_MFC}) {
+            ASSERT_TRUE(
+                testkit::OpenAndCloseDialog(main, command, "Fontloupe - サンプルコード", IDCANCEL));
+            ASSERT_TRUE(ledger.Charge("sample code"));
+        }
+        ASSERT_TRUE(testkit::OpenAndCloseDialog(main, ID_APP_ABOUT, "Fontloupe について", IDOK));
+        ASSERT_TRUE(ledger.Charge("about box"));
+    }
+
+    testkit::Program program;
+    HWND main = nullptr;
+    LOGFONTA screen{};
+    std::set<std::string> earlierJobs;
+    int prints = 0;
+};
+
+TEST_F(LongRun, EveryCommandLeavesNoHandleAndNoWindow) {
+    ASSERT_TRUE(main);
+    const testkit::GdiLongRun::Round round = [this](int n, testkit::GdiLedger& ledger) {
+        Round(n, ledger);
+    };
+    testkit::GdiLongRun run(main);
+    run.WarmUp(kWarmUpRounds, round);
+    if (HasFatalFailure())
+        return;
+    const int height = testkit::EditLineHeight(GetDlgItem(main, IDC_SAMPLE_EDIT));
+
+    run.Run(kRounds, round);
+    if (HasFatalFailure())
+        return;
+    // The run ends on the screen font of the warm-up.
+    EXPECT_EQ(fontloupe::PanelDifferences(main, screen, fontloupe::kScreenCaption), 0);
+    EXPECT_EQ(testkit::Text(GetDlgItem(main, IDC_FACENAME_EDIT)), screen.lfFaceName);
+    EXPECT_EQ(testkit::Text(GetDlgItem(main, IDC_SAMPLE_EDIT)), fontloupe::kSampleLines);
+    EXPECT_EQ(testkit::EditLineHeight(GetDlgItem(main, IDC_SAMPLE_EDIT)), height);
+}
+
+}  // namespace
