@@ -53,14 +53,16 @@ bool MeasureOnce(const std::string& exe, double* startMs, double* closeMs) {
 
 // Alternating runs: every round starts each program once in each printer
 // state, beginning with a different program each round. The first round
-// only warms the file cache and is not counted.
+// only warms the file cache and is not counted. The state is set before
+// every start: under Wine, a program that loads winspool.drv (comdlg32.dll
+// does) names the CUPS default printer as the default printer again.
 void MeasureStarts(std::vector<Entry>& entries, int runs) {
     const size_t n = entries.size();
     for (int run = -1; run < runs; ++run) {
         for (int state = 0; state < kPrinterStates; ++state) {
-            SetPrinterState(state);
             for (size_t k = 0; k < n; ++k) {
                 Entry& e = entries[(k + static_cast<size_t>(run + 1)) % n];
+                SetPrinterState(state);
                 double startMs = 0, closeMs = 0;
                 if (!MeasureOnce(e.exe, &startMs, &closeMs))
                     ++e.failures;
