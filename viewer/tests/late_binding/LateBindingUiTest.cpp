@@ -42,14 +42,6 @@ bool Loaded(DWORD pid, const std::string& library) {
     return std::find(names.begin(), names.end(), library) != names.end();
 }
 
-// Runs a command to its end: a message sent after the posted one is answered
-// only once the command's handler has returned or entered a modal loop.
-void RunCommand(HWND main, int command) {
-    testkit::PostCommand(main, command);
-    DWORD_PTR ignored = 0;
-    SendMessageTimeoutW(main, WM_NULL, 0, 0, SMTO_NORMAL, 10000, &ignored);
-}
-
 // The visible top-level windows of the process, sorted, once any window that
 // was about to open has had time to.
 std::vector<HWND> ShownWindows(DWORD pid) {
@@ -136,7 +128,7 @@ TEST(LateBindingUi, CommandsFailQuietlyWhenTheLibrariesCannotBeLoaded) {
 
     for (int command : {ID_SCREEN_FONT, ID_PRINTER_FONT}) {
         SCOPED_TRACE(command);
-        RunCommand(main, command);
+        testkit::PostCommand(main, command);
         EXPECT_EQ(ShownWindows(program.Pid()), std::vector<HWND>{main});
     }
     EXPECT_EQ(testkit::Text(GetDlgItem(main, IDC_FACENAME_EDIT)), face);
