@@ -27,7 +27,7 @@ struct Entry {
     int failures = 0;
 };
 
-// The profile value naming the default printer, put back however the bench ends.
+// The profile value naming the default printer, put back at the end and on Ctrl+C.
 std::string g_printerValue;
 
 BOOL WINAPI RestorePrinterOnInterrupt(DWORD) {

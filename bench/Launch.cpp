@@ -26,7 +26,7 @@ void FinishPainting(HWND hwnd) {
 
 HWND StartTimed(testkit::Program& program, const std::string& exe, double* ms) {
     const double start = NowMs();
-    if (!testkit::Start(program, exe))  // returns once WaitForInputIdle has
+    if (!testkit::Start(program, exe))  // returns after WaitForInputIdle
         return nullptr;
     HWND window = WaitForNewWindow(program.Pid(), {});
     if (!window || !RoundTrip(window))
