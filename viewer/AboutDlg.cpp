@@ -2,8 +2,6 @@
 
 #include "res/resource.h"
 
-#include <shellapi.h>
-
 const char kHomePageAddress[] = "https://fontloupe.example.org/";
 
 BEGIN_MESSAGE_MAP(CAboutDlg, CDialog)
@@ -48,5 +46,5 @@ BOOL CAboutDlg::OnInitDialog() {
 }
 
 void CAboutDlg::OnHomePage() {
-    ::ShellExecuteA(nullptr, nullptr, kHomePageAddress, nullptr, nullptr, SW_SHOWNORMAL);
+    AfxShellExecute(nullptr, nullptr, kHomePageAddress, nullptr, nullptr, SW_SHOWNORMAL);
 }

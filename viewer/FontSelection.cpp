@@ -50,7 +50,7 @@ void CViewerDlg::OnPrinterFont() {
     cf.Flags = CF_PRINTERFONTS | CF_INITTOLOGFONTSTRUCT | CF_EFFECTS;
     cf.rgbColors = RGB(0, 0, 0);
     cf.nFontType = PRINTER_FONTTYPE;
-    if (::ChooseFontA(&cf)) {
+    if (AfxChooseFont(&cf)) {
         m_lfCurrent = m_lfPrinter;
         m_strSample = "";
         lstrcpynA(m_szFontKind, "☆ Printer Font ☆ ", sizeof m_szFontKind);

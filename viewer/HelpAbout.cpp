@@ -5,14 +5,12 @@
 #include "BesideProgram.h"
 #include "ViewerTexts.h"
 
-#include <shellapi.h>
-
 void CViewerDlg::OnHelpPage() {
     char szPath[256] = "";
     // A result of 32 or less is the shell's failure code.
     if (GetPathBesideProgram("FLPHELP.html", szPath, sizeof szPath) &&
         reinterpret_cast<INT_PTR>(
-            ::ShellExecuteA(nullptr, "open", szPath, nullptr, nullptr, SW_SHOWNORMAL)) > 32)
+            AfxShellExecute(nullptr, "open", szPath, nullptr, nullptr, SW_SHOWNORMAL)) > 32)
         return;
     MessageBox("ヘルプファイルが見つかりません。再インストールしてください。", kFileErrorCaption,
                MB_ICONERROR);

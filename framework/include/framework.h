@@ -13,5 +13,6 @@
 #include "fwapp.h"
 #include "fwfile.h"
 #include "fwfontdialog.h"
+#include "fwlatebind.h"
 
 #endif

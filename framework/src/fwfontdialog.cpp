@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "fwapp.h"
+#include "fwlatebind.h"
 
 CFontDialog::CFontDialog(LPLOGFONTA lplfInitial, DWORD flags) : m_pCallerLogFont(lplfInitial) {
     std::memset(&m_cf, 0, sizeof(m_cf));
@@ -16,7 +17,7 @@ INT_PTR CFontDialog::DoModal() {
     CWinApp* app = AfxGetApp();
     CWnd* owner = app ? app->m_pMainWnd : nullptr;
     m_cf.hwndOwner = owner ? owner->m_hWnd : nullptr;
-    if (!::ChooseFontA(&m_cf))
+    if (!AfxChooseFont(&m_cf))
         return IDCANCEL;
     *m_pCallerLogFont = m_lf;
     return IDOK;
