@@ -9,10 +9,6 @@
 #include <windows.h>
 #include <commdlg.h>
 
-// The function name of library, loading the library at the first call; it
-// stays loaded until the program ends. Null when either cannot be found.
-FARPROC AfxBindProc(LPCSTR library, LPCSTR name);
-
 // ChooseFontA; FALSE, as for a cancelled dialog, when it cannot be bound.
 BOOL AfxChooseFont(LPCHOOSEFONTA cf);
 

@@ -2,20 +2,22 @@
 
 #include <shellapi.h>
 
-FARPROC AfxBindProc(LPCSTR library, LPCSTR name) {
+namespace {
+
+// The function name of library, loading the library at the first call; it
+// stays loaded until the program ends. Null when either cannot be found.
+FARPROC BindProc(LPCSTR library, LPCSTR name) {
     HMODULE module = ::GetModuleHandleA(library);
     if (!module)
         module = ::LoadLibraryA(library);
     return module ? ::GetProcAddress(module, name) : nullptr;
 }
 
-namespace {
-
 // The bound function as its own type (through the one function-pointer type
 // that every other converts to and from without a warning).
 template <typename Function>
 Function Bind(LPCSTR library, LPCSTR name) {
-    return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(AfxBindProc(library, name)));
+    return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(BindProc(library, name)));
 }
 
 }  // namespace
