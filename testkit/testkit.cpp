@@ -72,9 +72,12 @@ std::string ClassName(HWND hwnd) {
 std::string Text(HWND hwnd) {
     DWORD_PTR len = 0;
     SendMessageTimeoutW(hwnd, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 5000, &len);
-    std::wstring buf(len + 1, L'\0');
+    // An ANSI window (a rich edit among them) may count its length in
+    // characters yet need room for its code page 932 bytes: twice as many.
+    std::wstring buf(2 * len + 1, L'\0');
     DWORD_PTR got = 0;
-    SendMessageTimeoutW(hwnd, WM_GETTEXT, len + 1, (LPARAM)&buf[0], SMTO_ABORTIFHUNG, 5000, &got);
+    SendMessageTimeoutW(hwnd, WM_GETTEXT, buf.size(), (LPARAM)&buf[0], SMTO_ABORTIFHUNG, 5000,
+                        &got);
     buf.resize(got);
     return ToCp932(buf);
 }

@@ -193,18 +193,6 @@ const char kFontsmithWindow[] = "Fontsmith [Fontloupe 付録]";
 const int kFontsmithAbout = 102;
 const int kFontsmithHelp = 106;
 
-// The text of the help viewer's page. Its rich edit control is an ANSI window
-// that counts its length in characters but needs room for the code page 932
-// bytes as well, so the text is asked for with room to spare.
-std::string PageText(HWND page) {
-    std::wstring text(16384, L'\0');
-    DWORD_PTR got = 0;
-    SendMessageTimeoutW(page, WM_GETTEXT, text.size(), (LPARAM)&text[0], SMTO_ABORTIFHUNG, 5000,
-                        &got);
-    text.resize(got);
-    return testkit::ToCp932(text);
-}
-
 // What WinHelp shows once asked: the text of its page, or the text of the box
 // in which it asks whether to look for a file it cannot find (answered No).
 // The help viewer is closed afterwards.
@@ -224,7 +212,7 @@ std::string WinHelpShows() {
             testkit::PressButton(box, IDNO);
         }
         if (shown.empty() && IsWindowVisible(viewer))
-            shown = PageText(FindWindowExW(viewer, nullptr, L"RichEdit20A", nullptr));
+            shown = testkit::Text(FindWindowExW(viewer, nullptr, L"RichEdit20A", nullptr));
     }
     if (viewer) {
         PostMessageW(viewer, WM_CLOSE, 0, 0);
