@@ -9,12 +9,6 @@ namespace {
 
 enum Program { kFloor, kFontloupe, kFontsmith, kProgramCount };
 
-DWORD ProcessOf(HWND window) {
-    DWORD pid = 0;
-    GetWindowThreadProcessId(window, &pid);
-    return pid;
-}
-
 // Every timing takes the main window and the command it sends, if any.
 
 // Everything of the main window and its controls drawn anew.
@@ -30,12 +24,12 @@ bool TimeRepaint(HWND main, int, double* ms) {
 // until the new window is shown, back in its message loop and painted. The
 // window is closed again afterwards.
 bool TimeOpening(HWND main, int command, double* ms) {
-    const DWORD pid = ProcessOf(main);
+    const DWORD pid = testkit::ProcessOf(main);
     const std::vector<HWND> before = testkit::TopWindows(pid);
     const double start = NowMs();
     testkit::PostCommand(main, command);
     HWND opened = WaitForNewWindow(pid, before);
-    if (!opened || !RoundTrip(opened))
+    if (!opened || !testkit::RoundTrip(opened))
         return false;
     FinishPainting(opened);
     *ms = NowMs() - start;

@@ -1,23 +1,9 @@
 #include "Launch.h"
 
-#include <algorithm>
-
 #include "Timing.h"
 
-HWND WaitForNewWindow(DWORD pid, const std::vector<HWND>& known, DWORD timeoutMs) {
-    const DWORD start = GetTickCount();
-    do {
-        for (HWND h : testkit::TopWindows(pid))
-            if (IsWindowVisible(h) && std::find(known.begin(), known.end(), h) == known.end())
-                return h;
-        Sleep(1);
-    } while (GetTickCount() - start < timeoutMs);
-    return nullptr;
-}
-
-bool RoundTrip(HWND hwnd) {
-    DWORD_PTR ignored = 0;
-    return SendMessageTimeoutW(hwnd, WM_NULL, 0, 0, SMTO_NORMAL, 10000, &ignored) != 0;
+HWND WaitForNewWindow(DWORD pid, const std::vector<HWND>& known) {
+    return testkit::WaitForNewWindow(pid, known, "", 10000, 1);
 }
 
 void FinishPainting(HWND hwnd) {
@@ -29,7 +15,7 @@ HWND StartTimed(testkit::Program& program, const std::string& exe, double* ms) {
     if (!testkit::Start(program, exe))  // returns after WaitForInputIdle
         return nullptr;
     HWND window = WaitForNewWindow(program.Pid(), {});
-    if (!window || !RoundTrip(window))
+    if (!window || !testkit::RoundTrip(window))
         return nullptr;
     *ms = NowMs() - start;
     return window;

@@ -9,14 +9,10 @@
 
 #include "testkit.h"
 
-// A visible top-level window of the process that is not one of known; polled
-// every millisecond, so that a wait adds at most about that much to a
-// measured time. Null after timeoutMs.
-HWND WaitForNewWindow(DWORD pid, const std::vector<HWND>& known, DWORD timeoutMs = 10000);
-
-// Sends WM_NULL and waits for the answer: the window's thread is back in its
-// message loop.
-bool RoundTrip(HWND hwnd);
+// A visible top-level window of the process that is not one of known, looked
+// for every millisecond, so that a wait adds at most about that much to a
+// measured time. Null after ten seconds.
+HWND WaitForNewWindow(DWORD pid, const std::vector<HWND>& known);
 
 // Paints whatever of the window and its controls is still waiting to be
 // painted, in the window's own thread, before it returns.

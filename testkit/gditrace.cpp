@@ -27,12 +27,6 @@ bool ReadAnswer(const char* path, unsigned long* seq, GdiCounts* counts) {
     return read;
 }
 
-DWORD ProcessOf(HWND window) {
-    DWORD pid = 0;
-    GetWindowThreadProcessId(window, &pid);
-    return pid;
-}
-
 }  // namespace
 
 GdiTraceOn::GdiTraceOn() : had_(false) {

@@ -91,9 +91,7 @@ struct TopSearch {
 
 BOOL CALLBACK CollectTop(HWND hwnd, LPARAM lp) {
     auto* s = reinterpret_cast<TopSearch*>(lp);
-    DWORD pid = 0;
-    GetWindowThreadProcessId(hwnd, &pid);
-    if (pid == s->pid && (s->className.empty() || ClassName(hwnd) == s->className))
+    if (ProcessOf(hwnd) == s->pid && (s->className.empty() || ClassName(hwnd) == s->className))
         s->found.push_back(hwnd);
     return TRUE;
 }
@@ -140,6 +138,29 @@ bool WaitForWindowGone(HWND hwnd, DWORD timeoutMs) {
     return true;
 }
 
+HWND WaitForNewWindow(DWORD pid, const std::vector<HWND>& known, const std::string& className,
+                      DWORD timeoutMs, DWORD pollMs) {
+    const DWORD start = GetTickCount();
+    do {
+        for (HWND h : TopWindows(pid, className))
+            if (IsWindowVisible(h) && std::find(known.begin(), known.end(), h) == known.end())
+                return h;
+        ::Sleep(pollMs);
+    } while (GetTickCount() - start < timeoutMs);
+    return nullptr;
+}
+
+DWORD ProcessOf(HWND hwnd) {
+    DWORD pid = 0;
+    GetWindowThreadProcessId(hwnd, &pid);
+    return pid;
+}
+
+bool RoundTrip(HWND hwnd) {
+    DWORD_PTR ignored = 0;
+    return SendMessageTimeoutW(hwnd, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 10000, &ignored) != 0;
+}
+
 // Direct children only.
 std::vector<HWND> Children(HWND parent, const std::string& className) {
     ChildSearch s{parent, className, {}};
@@ -184,18 +205,14 @@ RECT ChildRectInParent(HWND child) {
 void PostCommand(HWND hwnd, int id) { PostMessageW(hwnd, WM_COMMAND, MAKEWPARAM(id, 0), 0); }
 
 bool OpenAndCloseDialog(HWND owner, int command, const std::string& title, int button) {
-    DWORD pid = 0;
-    GetWindowThreadProcessId(owner, &pid);
     PostCommand(owner, command);
-    HWND dialog = WaitForWindow(pid, "#32770", title);
+    HWND dialog = WaitForWindow(ProcessOf(owner), "#32770", title);
     if (!dialog)
         return false;
     PressButton(dialog, button);
     // With the dialog gone, the handler runs on to its end before the thread
     // takes the next message.
-    DWORD_PTR ignored = 0;
-    return WaitForWindowGone(dialog) &&
-           SendMessageTimeoutW(owner, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 10000, &ignored);
+    return WaitForWindowGone(dialog) && RoundTrip(owner);
 }
 
 int EditLineHeight(HWND edit) {

@@ -37,6 +37,16 @@ HWND WaitForWindow(DWORD pid, const std::string& className, const std::string& t
 std::vector<HWND> TopWindows(DWORD pid, const std::string& className = "");
 // Waits until the window is gone.
 bool WaitForWindowGone(HWND hwnd, DWORD timeoutMs = 10000);
+// A visible top-level window of the process, of the class when one is given,
+// that is not one of known; looked for every pollMs. Null after timeoutMs.
+HWND WaitForNewWindow(DWORD pid, const std::vector<HWND>& known, const std::string& className = "",
+                      DWORD timeoutMs = 10000, DWORD pollMs = kPollMs);
+
+// The process a window belongs to.
+DWORD ProcessOf(HWND hwnd);
+// Sends WM_NULL and waits for the answer: the window's thread is back in its
+// message loop, so whatever it was doing has run to its end.
+bool RoundTrip(HWND hwnd);
 
 std::string ClassName(HWND hwnd);
 std::string Text(HWND hwnd);

@@ -1,7 +1,5 @@
 #include "FontsmithDriver.h"
 
-#include <algorithm>
-
 namespace {
 
 const char kMainClass[] = "Fontsmith [Fontloupe 付録]";  // also the main window's title
@@ -91,14 +89,7 @@ void Fontsmith::Repaint() {
 HWND Fontsmith::OpenEditor() {
     std::vector<HWND> before = testkit::TopWindows(program.Pid(), kEditorClass);
     testkit::PostCommand(main, 104);
-    HWND found = nullptr;
-    WaitUntil([&] {
-        for (HWND h : testkit::TopWindows(program.Pid(), kEditorClass))
-            if (IsWindowVisible(h) && std::find(before.begin(), before.end(), h) == before.end())
-                found = h;
-        return found != nullptr;
-    });
-    return found;
+    return testkit::WaitForNewWindow(program.Pid(), before, kEditorClass, 5000);
 }
 
 bool Fontsmith::SelectFace(const std::string& face) {

@@ -204,9 +204,7 @@ std::string WinHelpShows() {
         viewer = FindWindowW(L"MS_WINHELP", nullptr);
         if (!viewer)
             continue;
-        DWORD pid = 0;
-        GetWindowThreadProcessId(viewer, &pid);
-        for (HWND box : testkit::TopWindows(pid, "#32770")) {
+        for (HWND box : testkit::TopWindows(testkit::ProcessOf(viewer), "#32770")) {
             for (HWND text : testkit::Children(box, "Static"))
                 shown += testkit::Text(text);
             testkit::PressButton(box, IDNO);

@@ -84,19 +84,15 @@ std::string Selected(HWND dialog, Combo combo) {
 }
 
 bool Choose(HWND mainDialog, int command, const Choice& choice, LOGFONTA* chosen) {
-    DWORD pid = 0;
-    ::GetWindowThreadProcessId(mainDialog, &pid);
-    ::PostMessageW(mainDialog, WM_COMMAND, command, 0);
-    HWND dialog = Wait(pid);
+    testkit::PostCommand(mainDialog, command);
+    HWND dialog = Wait(testkit::ProcessOf(mainDialog));
     if (!dialog)
         return false;
     if (!Select(dialog, choice, chosen)) {
         Close(dialog, IDCANCEL);
         return false;
     }
-    DWORD_PTR ignored = 0;
-    return Close(dialog, IDOK) &&
-           ::SendMessageTimeoutW(mainDialog, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 10000, &ignored);
+    return Close(dialog, IDOK) && testkit::RoundTrip(mainDialog);
 }
 
 }  // namespace fontdialog

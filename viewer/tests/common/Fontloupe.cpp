@@ -28,12 +28,6 @@ HWND Start(testkit::Program& program, const std::string& workDir, const std::str
     return testkit::WaitForWindow(program.Pid(), "#32770", "Fontloupe");
 }
 
-DWORD Pid(HWND window) {
-    DWORD pid = 0;
-    ::GetWindowThreadProcessId(window, &pid);
-    return pid;
-}
-
 LOGFONTA StartFont(HWND mainDialog) {
     HDC dc = ::GetDC(mainDialog);
     const LOGFONTA lf = testkit::FontRecordOf(dc);
@@ -75,7 +69,7 @@ int PanelDifferences(HWND mainDialog, const LOGFONTA& lf, const std::string& cap
 
 ::testing::AssertionResult AnswerMessage(HWND mainDialog, const std::string& caption,
                                          const std::string& text) {
-    const testkit::MessageBoxInfo box = testkit::WaitForMessageBox(Pid(mainDialog));
+    const testkit::MessageBoxInfo box = testkit::WaitForMessageBox(testkit::ProcessOf(mainDialog));
     if (!box.hwnd)
         return ::testing::AssertionFailure() << "no message box";
     const HWND owner = ::GetWindow(box.hwnd, GW_OWNER);
@@ -90,10 +84,12 @@ int PanelDifferences(HWND mainDialog, const LOGFONTA& lf, const std::string& cap
 
 ::testing::AssertionResult ReadSampleCode(HWND mainDialog, int command, std::string* shown) {
     testkit::PostCommand(mainDialog, command);
-    HWND dialog = testkit::WaitForWindow(Pid(mainDialog), "#32770", "Fontloupe - サンプルコード");
+    HWND dialog = testkit::WaitForWindow(testkit::ProcessOf(mainDialog), "#32770",
+                                         "Fontloupe - サンプルコード");
     if (!dialog)
-        return ::testing::AssertionFailure() << "no sample-code dialog; message: "
-                                             << testkit::WaitForMessageBox(Pid(mainDialog), 0).text;
+        return ::testing::AssertionFailure()
+               << "no sample-code dialog; message: "
+               << testkit::WaitForMessageBox(testkit::ProcessOf(mainDialog), 0).text;
     *shown = testkit::Text(::GetDlgItem(dialog, IDC_CODE_EDIT));
     const bool modal = !::IsWindowEnabled(mainDialog);
     testkit::PressButton(dialog, IDCANCEL);

@@ -27,8 +27,6 @@ std::string ExeDir();
 HWND Start(testkit::Program& program, const std::string& workDir = "",
            const std::string& exePath = ExePath());
 
-DWORD Pid(HWND window);
-
 // The font record shown right after start: the metrics of the default font of
 // a fresh device context of the window, everything else zero, and its face.
 // Its height and width are the grid units of the dialog's layout.

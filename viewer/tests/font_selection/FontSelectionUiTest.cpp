@@ -15,7 +15,7 @@ const char kPrinterCaption[] = "☆ Printer Font ☆ PDF";
 // another font and cancels.
 void ExpectReopensOnAndCancel(HWND main, int command, const fontdialog::Choice& last) {
     testkit::PostCommand(main, command);
-    HWND dialog = fontdialog::Wait(fontloupe::Pid(main));
+    HWND dialog = fontdialog::Wait(testkit::ProcessOf(main));
     ASSERT_TRUE(dialog);
     EXPECT_EQ(fontdialog::Selected(dialog, fontdialog::kFace), last.face);
     EXPECT_EQ(fontdialog::Selected(dialog, fontdialog::kStyle), last.style);

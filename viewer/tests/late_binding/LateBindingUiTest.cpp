@@ -61,7 +61,7 @@ std::vector<HWND> Sorted(std::vector<HWND> windows) {
 
 HWND OpenAboutBox(HWND main) {
     testkit::PostCommand(main, ID_APP_ABOUT);
-    return testkit::WaitForWindow(fontloupe::Pid(main), "#32770", "Fontloupe について");
+    return testkit::WaitForWindow(testkit::ProcessOf(main), "#32770", "Fontloupe について");
 }
 
 // Wine loads no library that a program's own DllOverrides key names with an
@@ -98,10 +98,7 @@ TEST(LateBindingUi, StartLoadsNeitherLibraryUntilADialogNeedsIt) {
         HWND main = fontloupe::Start(program);
         ASSERT_TRUE(main);
         ASSERT_TRUE(Loaded(program.Pid(), "user32.dll")) << "the module list cannot be read";
-        HWND box = OpenAboutBox(main);
-        ASSERT_TRUE(box);
-        testkit::PressButton(box, IDOK);
-        ASSERT_TRUE(testkit::WaitForWindowGone(box));
+        ASSERT_TRUE(testkit::OpenAndCloseDialog(main, ID_APP_ABOUT, "Fontloupe について", IDOK));
         for (const char* library : kLateLibraries)
             EXPECT_FALSE(Loaded(program.Pid(), library)) << library;
 
