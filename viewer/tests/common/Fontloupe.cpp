@@ -84,8 +84,9 @@ int PanelDifferences(HWND mainDialog, const LOGFONTA& lf, const std::string& cap
 
 ::testing::AssertionResult ReadSampleCode(HWND mainDialog, int command, std::string* shown) {
     testkit::PostCommand(mainDialog, command);
+    // A template of megabytes takes seconds to read and to show.
     HWND dialog = testkit::WaitForWindow(testkit::ProcessOf(mainDialog), "#32770",
-                                         "Fontloupe - サンプルコード");
+                                         "Fontloupe - サンプルコード", 60000);
     if (!dialog)
         return ::testing::AssertionFailure()
                << "no sample-code dialog; message: "
