@@ -72,12 +72,20 @@ std::string ClassName(HWND hwnd) {
 std::string Text(HWND hwnd) {
     DWORD_PTR len = 0;
     SendMessageTimeoutW(hwnd, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 5000, &len);
-    // An ANSI window (a rich edit among them) may count its length in
-    // characters yet need room for its code page 932 bytes: twice as many.
-    std::wstring buf(2 * len + 1, L'\0');
+    // The text is asked for with room for its own length first: Wine 10 fails
+    // to carry a buffer of more than about 2 MB to another process (the
+    // window's GetMessage returns -1), and a sample-code text can hold a
+    // million characters. An ANSI window (a rich edit among them) may count
+    // its length in characters yet need room for its code page 932 bytes, so
+    // a short answer is asked again with twice the room.
+    std::wstring buf;
     DWORD_PTR got = 0;
-    SendMessageTimeoutW(hwnd, WM_GETTEXT, buf.size(), (LPARAM)&buf[0], SMTO_ABORTIFHUNG, 5000,
-                        &got);
+    for (DWORD_PTR room : {len + 1, 2 * len + 1}) {
+        buf.assign(room, L'\0');
+        SendMessageTimeoutW(hwnd, WM_GETTEXT, room, (LPARAM)&buf[0], SMTO_ABORTIFHUNG, 5000, &got);
+        if (got >= len)
+            break;
+    }
     buf.resize(got);
     return ToCp932(buf);
 }
