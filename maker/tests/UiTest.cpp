@@ -166,19 +166,20 @@ TEST_F(Create, TablesAndSampleBoxShowTheRealisedFont) {
 
 // The face list is re-selected by the whole name, never by one that merely
 // begins with the current face; with no selection "Create →" keeps the face.
+// The IPA faces are installed with every runtime of the tests.
 TEST_F(Create, FaceListFollowsTheWholeCurrentName) {
-    ASSERT_TRUE(app->SelectFace("Nimbus Sans"));
+    ASSERT_TRUE(app->SelectFace("IPAゴシック"));
     app->PressCreate();
     auto selected = [&] {
         return testkit::ComboItem(app->faceList, testkit::ComboSelection(app->faceList));
     };
-    SendMessageW(app->faceList, CB_INSERTSTRING, 0, (LPARAM)L"Nimbus Sans Narrow");
+    SendMessageW(app->faceList, CB_INSERTSTRING, 0, (LPARAM)L"IPAゴシック Narrow");
     app->Repaint();
-    EXPECT_EQ("Nimbus Sans", selected());
+    EXPECT_EQ("IPAゴシック", selected());
 
     SendMessageW(app->faceList, CB_SETCURSEL, (WPARAM)-1, 0);
     app->PressCreate();
-    EXPECT_EQ("Nimbus Sans", selected());
+    EXPECT_EQ("IPAゴシック", selected());
     SendMessageW(app->faceList, CB_DELETESTRING, 0, 0);
 }
 
