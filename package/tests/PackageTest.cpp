@@ -149,16 +149,17 @@ TEST(Package, ProgramsCarryTheirVersionsAndAManifest) {
         EXPECT_EQ(FONTLOUPE_VERSION, info.Text("ProductVersion"));
         EXPECT_NE(std::string::npos, info.Text("LegalCopyright").find("Fontloupe 開発チーム"));
 
-        // Wine lets every window report per-monitor awareness with or without
-        // a manifest, so its text is what can be checked here.
+        // Wine ignores GDI scaling, so the manifest's text is what can be
+        // checked of it; the scaling itself is measured by package_dpi.
         const std::string manifest = ManifestOf(program.exe);
         for (const char* part :
              {"<requestedExecutionLevel level=\"asInvoker\" uiAccess=\"false\"/>",
-              "<dpiAware xmlns=\"http://schemas.microsoft.com/SMI/2005/WindowsSettings\">true"
-              "</dpiAware>",
+              "<gdiScaling xmlns=\"http://schemas.microsoft.com/SMI/2017/WindowsSettings\">true"
+              "</gdiScaling>",
               "{35138b9a-5d96-4fbd-8e2d-a2440225f93a}", "{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}"})
             EXPECT_NE(std::string::npos, manifest.find(part)) << part;
-        EXPECT_EQ(std::string::npos, manifest.find("Common-Controls"));
+        for (const char* absent : {"Common-Controls", "dpiAware"})
+            EXPECT_EQ(std::string::npos, manifest.find(absent)) << absent;
     }
 }
 
