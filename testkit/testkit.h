@@ -118,6 +118,11 @@ std::vector<unsigned> CaptureScreen(const RECT& rect);
 std::vector<unsigned> CapturePainted(HWND hwnd);
 // Number of pixels that differ; -1 when the sizes differ.
 int CountDifferences(const std::vector<unsigned>& a, const std::vector<unsigned>& b);
+// True when the system scales the window to the screen: a window that is not
+// DPI aware on a screen of more than 96 DPI, where Windows shows a scaled copy
+// of what the window paints. Its pixels on the screen are then not its own
+// painting, which is compared where nothing scales it.
+bool ScaledBySystem(HWND hwnd);
 // Brings a window to the front and lets it repaint before a capture.
 void BringToFront(HWND hwnd);
 
