@@ -39,7 +39,7 @@ std::set<std::string> Names(const std::string& dir) {
 TEST(Package, HoldsOneFolderWithBothProgramsTheirFilesAndAJapaneseReadme) {
     EXPECT_EQ(std::set<std::string>{"Fontloupe-" FONTLOUPE_VERSION "\\"}, Names(UNPACK_DIR));
     EXPECT_EQ((std::set<std::string>{"API.DAT", "FLPHELP.html", "Fontloupe.exe", "Fontsmith.exe",
-                                     "Fontsmith.hlp", "MFC.DAT", "README.txt"}),
+                                     "Fontsmith.hlp", "Fontsmith.html", "MFC.DAT", "README.txt"}),
               Names(kFolder));
 
     std::ifstream in(Wide(kFolder + "README.txt"), std::ios::binary);
