@@ -193,39 +193,13 @@ const char kFontsmithWindow[] = "Fontsmith [Fontloupe 付録]";
 const int kFontsmithAbout = 102;
 const int kFontsmithHelp = 106;
 
-// What WinHelp shows once asked: the text of its page, or the text of the box
-// in which it asks whether to look for a file it cannot find (answered No).
-// The help viewer is closed afterwards.
-std::string WinHelpShows() {
-    std::string shown;
-    HWND viewer = nullptr;
-    for (int i = 0; i < 100 && shown.empty(); ++i) {
-        testkit::Sleep(100);
-        viewer = FindWindowW(L"MS_WINHELP", nullptr);
-        if (!viewer)
-            continue;
-        for (HWND box : testkit::TopWindows(testkit::ProcessOf(viewer), "#32770")) {
-            for (HWND text : testkit::Children(box, "Static"))
-                shown += testkit::Text(text);
-            testkit::PressButton(box, IDNO);
-        }
-        if (shown.empty() && IsWindowVisible(viewer))
-            shown = testkit::Text(FindWindowExW(viewer, nullptr, L"RichEdit20A", nullptr));
-    }
-    if (viewer) {
-        PostMessageW(viewer, WM_CLOSE, 0, 0);
-        testkit::WaitForWindowGone(viewer);
-    }
-    return shown;
-}
-
 TEST(Package, FontsmithFindsItsHelpFileFromAnotherDirectory) {
     testkit::Program program;
     ASSERT_TRUE(testkit::Start(program, kFontsmith, kOtherDir));
     HWND main = testkit::WaitForWindow(program.Pid(), kFontsmithWindow, kFontsmithWindow);
     ASSERT_TRUE(main);
     testkit::PostCommand(main, kFontsmithHelp);
-    const std::string help = WinHelpShows();
+    const std::string help = testkit::WinHelpShows();
     EXPECT_EQ(0u, help.find("Fontsmith ヘルプ")) << help;
 
     testkit::PostCommand(main, kFontsmithAbout);
