@@ -193,21 +193,33 @@ const char kFontsmithWindow[] = "Fontsmith [Fontloupe 付録]";
 const int kFontsmithAbout = 102;
 const int kFontsmithHelp = 106;
 
-TEST(Package, FontsmithFindsItsHelpFileFromAnotherDirectory) {
-    testkit::Program program;
-    ASSERT_TRUE(testkit::Start(program, kFontsmith, kOtherDir));
-    HWND main = testkit::WaitForWindow(program.Pid(), kFontsmithWindow, kFontsmithWindow);
-    ASSERT_TRUE(main);
-    testkit::PostCommand(main, kFontsmithHelp);
-    const std::string help = testkit::WinHelpShows();
-    EXPECT_EQ(0u, help.find("Fontsmith ヘルプ")) << help;
+// Its help is the WinHelp file before Windows 10 and the page from 10 on, as
+// Wine reports the version to the program.
+TEST(Package, FontsmithFindsItsHelpFromAnotherDirectory) {
+    for (const char* version : {"win7", "win10"}) {
+        SCOPED_TRACE(version);
+        testkit::AppDefaults settings("Fontsmith.exe");
+        settings.SetVersion(version);
+        PageOpener opener(TempFile("package_opened.txt"));
+        testkit::Program program;
+        ASSERT_TRUE(testkit::Start(program, kFontsmith, kOtherDir));
+        HWND main = testkit::WaitForWindow(program.Pid(), kFontsmithWindow, kFontsmithWindow);
+        ASSERT_TRUE(main);
+        testkit::PostCommand(main, kFontsmithHelp);
+        if (version == std::string("win10")) {
+            EXPECT_EQ(kFolder + "Fontsmith.html", opener.Opened());
+        } else {
+            const std::string help = testkit::WinHelpShows();
+            EXPECT_EQ(0u, help.find("Fontsmith ヘルプ")) << help;
+        }
 
-    testkit::PostCommand(main, kFontsmithAbout);
-    HWND about = testkit::WaitForWindow(program.Pid(), "#32770", "Fontloupe について");
-    ASSERT_TRUE(about);
-    EXPECT_EQ("Fontsmith Ver" FONTSMITH_VERSION, testkit::Text(GetDlgItem(about, 1000)));
-    testkit::PressButton(about, IDOK);
-    EXPECT_TRUE(testkit::WaitForWindowGone(about));
+        testkit::PostCommand(main, kFontsmithAbout);
+        HWND about = testkit::WaitForWindow(program.Pid(), "#32770", "Fontloupe について");
+        ASSERT_TRUE(about);
+        EXPECT_EQ("Fontsmith Ver" FONTSMITH_VERSION, testkit::Text(GetDlgItem(about, 1000)));
+        testkit::PressButton(about, IDOK);
+        EXPECT_TRUE(testkit::WaitForWindowGone(about));
+    }
 }
 
 }  // namespace
