@@ -13,3 +13,5 @@ INT_PTR CALLBACK AboutDlgProc(HWND hdlg, UINT msg, WPARAM wParam, LPARAM lParam)
 
 // The WM_PAINT handling of the main window.
 void PaintMainWindow(HWND hwnd);
+// The help command: the help page or the WinHelp file, by the Windows version.
+void ShowHelp(HWND hwnd);

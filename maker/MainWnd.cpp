@@ -9,7 +9,6 @@
 #include "Fontsmith.h"
 #include "Layout.h"
 #include "MainState.h"
-#include "PathBeside.h"
 #include "PresetFont.h"
 #include "TextCopy.h"
 #include "res/resource.h"
@@ -37,7 +36,6 @@ HWND g_hwndEditor;
 namespace {
 
 const int kListTextBytes = 100;  // buffer for a face list item
-const char kHelpFileName[] = "Fontsmith.hlp";
 
 int CALLBACK FontEnumProc(const LOGFONTA* lf, const TEXTMETRICA*, DWORD, LPARAM lParam) {
     HWND hwndList = (HWND)lParam;
@@ -162,19 +160,6 @@ void OnOpenEditor() {
     UpdateWindow(g_hwndEditor);
 }
 
-// WinHelp looks for a bare file name in the current directory, so it is given
-// the help file beside the program; only a program path too long for the
-// buffers falls back to the bare name.
-void OnHelp(HWND hwnd) {
-    char szProgram[MAX_PATH];
-    char szHelp[MAX_PATH];
-    const DWORD nLength = GetModuleFileNameA(nullptr, szProgram, sizeof szProgram);
-    if (nLength == 0 || nLength >= sizeof szProgram ||
-        !MakePathBeside(szProgram, kHelpFileName, szHelp, sizeof szHelp))
-        CopyText(szHelp, sizeof szHelp, kHelpFileName);
-    WinHelpA(hwnd, szHelp, HELP_CONTENTS, 0);
-}
-
 // Returns false for ids that go on to the default handling.
 bool OnCommand(HWND hwnd, WORD id) {
     switch (id) {
@@ -194,7 +179,7 @@ bool OnCommand(HWND hwnd, WORD id) {
         OnOpenEditor();
         return true;
     case IDM_HELP:
-        OnHelp(hwnd);
+        ShowHelp(hwnd);
         return true;
     case IDC_CREATE:
         OnCreateFont(hwnd);

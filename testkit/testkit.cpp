@@ -1,5 +1,7 @@
 #include "testkit.h"
 
+#include <tlhelp32.h>
+
 #include <algorithm>
 
 namespace testkit {
@@ -368,6 +370,63 @@ PrinterValueGuard::~PrinterValueGuard() {
         SetDefaultPrinterValue(value_);
     else
         DeleteDefaultPrinterValue();
+}
+
+bool ModuleLoaded(DWORD pid, const std::string& fileName) {
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPMODULE, pid);
+    if (snapshot == INVALID_HANDLE_VALUE)
+        return false;
+    const std::wstring wanted = FromCp932(fileName);
+    bool found = false;
+    MODULEENTRY32W entry{};
+    entry.dwSize = sizeof entry;
+    for (BOOL more = Module32FirstW(snapshot, &entry); more && !found;
+         more = Module32NextW(snapshot, &entry))
+        found = lstrcmpiW(entry.szModule, wanted.c_str()) == 0;
+    CloseHandle(snapshot);
+    return found;
+}
+
+AppDefaults::AppDefaults(const std::string& exeName)
+    : key_(L"Software\\Wine\\AppDefaults\\" + FromCp932(exeName)) {
+    RegDeleteTreeW(HKEY_CURRENT_USER, key_.c_str());
+}
+
+AppDefaults::~AppDefaults() { RegDeleteTreeW(HKEY_CURRENT_USER, key_.c_str()); }
+
+void AppDefaults::SetVersion(const std::string& version) {
+    const std::wstring value = FromCp932(version);
+    RegSetKeyValueW(HKEY_CURRENT_USER, key_.c_str(), L"Version", REG_SZ, value.c_str(),
+                    static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
+}
+
+void AppDefaults::DisableLibrary(const std::string& fileName) {
+    const std::wstring name = FromCp932(fileName.substr(0, fileName.rfind('.')));
+    RegSetKeyValueW(HKEY_CURRENT_USER, (key_ + L"\\DllOverrides").c_str(), name.c_str(), REG_SZ,
+                    L"", sizeof(wchar_t));
+}
+
+std::string WinHelpShows() {
+    std::string shown;
+    HWND viewer = nullptr;
+    for (int i = 0; i < 100 && shown.empty(); ++i) {
+        Sleep(100);
+        viewer = FindWindowW(L"MS_WINHELP", nullptr);
+        if (!viewer)
+            continue;
+        for (HWND box : TopWindows(ProcessOf(viewer), "#32770")) {
+            for (HWND text : Children(box, "Static"))
+                shown += Text(text);
+            PressButton(box, IDNO);
+        }
+        if (shown.empty() && IsWindowVisible(viewer))
+            shown = Text(FindWindowExW(viewer, nullptr, L"RichEdit20A", nullptr));
+    }
+    if (viewer) {
+        PostMessageW(viewer, WM_CLOSE, 0, 0);
+        WaitForWindowGone(viewer);
+    }
+    return shown;
 }
 
 }  // namespace testkit

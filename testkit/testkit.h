@@ -1,6 +1,7 @@
 // Helpers for tests that drive the real programs from another process under
 // Wine: start them, find their windows, read texts and rectangles, answer
-// message boxes, capture pixels and switch the default printer.
+// message boxes, capture pixels, switch the default printer, set what Wine
+// tells a program and see what WinHelp shows.
 #pragma once
 #include <windows.h>
 #include <string>
@@ -140,6 +141,36 @@ private:
     bool had_;
     std::string value_;
 };
+
+// Whether the process has loaded the module of that file name ("shell32.dll",
+// any case).
+bool ModuleLoaded(DWORD pid, const std::string& fileName);
+
+// Wine's settings for one program, HKCU\Software\Wine\AppDefaults\<exe>: made
+// for the life of the object, so that the program's starts meanwhile read
+// them, and removed afterwards, as are any that a crashed run left.
+class AppDefaults {
+public:
+    // exeName: the program's file name, as "Fontsmith.exe".
+    explicit AppDefaults(const std::string& exeName);
+    ~AppDefaults();
+    AppDefaults(const AppDefaults&) = delete;
+    AppDefaults& operator=(const AppDefaults&) = delete;
+
+    // The Windows version Wine reports to the program: "win7", "win10", ...
+    void SetVersion(const std::string& version);
+    // The program cannot load the library of that file name ("shell32.dll"):
+    // its DllOverrides name the library with an empty value.
+    void DisableLibrary(const std::string& fileName);
+
+private:
+    std::wstring key_;
+};
+
+// What WinHelp shows once asked: the text of its page, or the text of the box
+// in which it asks whether to look for a file it cannot find (answered No).
+// The help viewer is closed afterwards.
+std::string WinHelpShows();
 
 void Sleep(DWORD ms);
 

@@ -1,8 +1,9 @@
 #include "FontsmithDriver.h"
 
+const char kMainClass[] = "Fontsmith [Fontloupe 付録]";
+
 namespace {
 
-const char kMainClass[] = "Fontsmith [Fontloupe 付録]";  // also the main window's title
 const char kEditorClass[] = "Fontloupe [Editor]";
 
 }  // namespace
@@ -44,8 +45,8 @@ Fontsmith::~Fontsmith() {
         program.Kill();
 }
 
-bool Fontsmith::Start() {
-    if (!testkit::Start(program, FONTSMITH_EXE))
+bool Fontsmith::Start(const std::string& exe, const std::string& workDir) {
+    if (!testkit::Start(program, exe, workDir))
         return false;
     main = testkit::WaitForWindow(program.Pid(), kMainClass, kMainClass);
     if (!main)

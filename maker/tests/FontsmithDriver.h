@@ -9,6 +9,9 @@
 
 #include "testkit.h"
 
+// The main window's class, also its title.
+extern const char kMainClass[];
+
 // The record the main window starts with: the default font's values. Its
 // lfWidth and lfHeight are also the layout units cx and cy.
 LOGFONTA StartRecord();
@@ -25,9 +28,10 @@ int DifferencesFromText(HWND hwnd, const RECT& r, const std::string& text, HFONT
 class Fontsmith {
 public:
     ~Fontsmith();
-    // Starts the program and finds its controls; false when the window or
-    // any control does not appear or the first repaint does not fill them.
-    bool Start();
+    // Starts the program (workDir empty: the test's current directory) and
+    // finds its controls; false when the window or any control does not
+    // appear or the first repaint does not fill them.
+    bool Start(const std::string& exe = FONTSMITH_EXE, const std::string& workDir = "");
 
     testkit::Program program;
     HWND main = nullptr;

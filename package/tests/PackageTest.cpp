@@ -39,7 +39,7 @@ std::set<std::string> Names(const std::string& dir) {
 TEST(Package, HoldsOneFolderWithBothProgramsTheirFilesAndAJapaneseReadme) {
     EXPECT_EQ(std::set<std::string>{"Fontloupe-" FONTLOUPE_VERSION "\\"}, Names(UNPACK_DIR));
     EXPECT_EQ((std::set<std::string>{"API.DAT", "FLPHELP.html", "Fontloupe.exe", "Fontsmith.exe",
-                                     "Fontsmith.hlp", "MFC.DAT", "README.txt"}),
+                                     "Fontsmith.hlp", "Fontsmith.html", "MFC.DAT", "README.txt"}),
               Names(kFolder));
 
     std::ifstream in(Wide(kFolder + "README.txt"), std::ios::binary);
@@ -194,47 +194,33 @@ const char kFontsmithWindow[] = "Fontsmith [Fontloupe 付録]";
 const int kFontsmithAbout = 102;
 const int kFontsmithHelp = 106;
 
-// What WinHelp shows once asked: the text of its page, or the text of the box
-// in which it asks whether to look for a file it cannot find (answered No).
-// The help viewer is closed afterwards.
-std::string WinHelpShows() {
-    std::string shown;
-    HWND viewer = nullptr;
-    for (int i = 0; i < 100 && shown.empty(); ++i) {
-        testkit::Sleep(100);
-        viewer = FindWindowW(L"MS_WINHELP", nullptr);
-        if (!viewer)
-            continue;
-        for (HWND box : testkit::TopWindows(testkit::ProcessOf(viewer), "#32770")) {
-            for (HWND text : testkit::Children(box, "Static"))
-                shown += testkit::Text(text);
-            testkit::PressButton(box, IDNO);
+// Its help is the WinHelp file before Windows 10 and the page from 10 on, as
+// Wine reports the version to the program.
+TEST(Package, FontsmithFindsItsHelpFromAnotherDirectory) {
+    for (const char* version : {"win7", "win10"}) {
+        SCOPED_TRACE(version);
+        testkit::AppDefaults settings("Fontsmith.exe");
+        settings.SetVersion(version);
+        PageOpener opener(TempFile("package_opened.txt"));
+        testkit::Program program;
+        ASSERT_TRUE(testkit::Start(program, kFontsmith, kOtherDir));
+        HWND main = testkit::WaitForWindow(program.Pid(), kFontsmithWindow, kFontsmithWindow);
+        ASSERT_TRUE(main);
+        testkit::PostCommand(main, kFontsmithHelp);
+        if (version == std::string("win10")) {
+            EXPECT_EQ(kFolder + "Fontsmith.html", opener.Opened());
+        } else {
+            const std::string help = testkit::WinHelpShows();
+            EXPECT_EQ(0u, help.find("Fontsmith ヘルプ")) << help;
         }
-        if (shown.empty() && IsWindowVisible(viewer))
-            shown = testkit::Text(FindWindowExW(viewer, nullptr, L"RichEdit20A", nullptr));
-    }
-    if (viewer) {
-        PostMessageW(viewer, WM_CLOSE, 0, 0);
-        testkit::WaitForWindowGone(viewer);
-    }
-    return shown;
-}
 
-TEST(Package, FontsmithFindsItsHelpFileFromAnotherDirectory) {
-    testkit::Program program;
-    ASSERT_TRUE(testkit::Start(program, kFontsmith, kOtherDir));
-    HWND main = testkit::WaitForWindow(program.Pid(), kFontsmithWindow, kFontsmithWindow);
-    ASSERT_TRUE(main);
-    testkit::PostCommand(main, kFontsmithHelp);
-    const std::string help = WinHelpShows();
-    EXPECT_EQ(0u, help.find("Fontsmith ヘルプ")) << help;
-
-    testkit::PostCommand(main, kFontsmithAbout);
-    HWND about = testkit::WaitForWindow(program.Pid(), "#32770", "Fontloupe について");
-    ASSERT_TRUE(about);
-    EXPECT_EQ("Fontsmith Ver" FONTSMITH_VERSION, testkit::Text(GetDlgItem(about, 1000)));
-    testkit::PressButton(about, IDOK);
-    EXPECT_TRUE(testkit::WaitForWindowGone(about));
+        testkit::PostCommand(main, kFontsmithAbout);
+        HWND about = testkit::WaitForWindow(program.Pid(), "#32770", "Fontloupe について");
+        ASSERT_TRUE(about);
+        EXPECT_EQ("Fontsmith Ver" FONTSMITH_VERSION, testkit::Text(GetDlgItem(about, 1000)));
+        testkit::PressButton(about, IDOK);
+        EXPECT_TRUE(testkit::WaitForWindowGone(about));
+    }
 }
 
 }  // namespace

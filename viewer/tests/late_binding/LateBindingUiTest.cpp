@@ -3,10 +3,7 @@
 // the commands that need them fail quietly while the program goes on.
 #include <windows.h>
 
-#include <tlhelp32.h>
-
 #include <algorithm>
-#include <cctype>
 #include <string>
 #include <vector>
 
@@ -17,30 +14,6 @@
 namespace {
 
 const char* const kLateLibraries[] = {"comdlg32.dll", "shell32.dll"};
-
-// Lower-case names of the modules loaded in the process.
-std::vector<std::string> Modules(DWORD pid) {
-    std::vector<std::string> names;
-    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPMODULE, pid);
-    if (snapshot == INVALID_HANDLE_VALUE)
-        return names;
-    MODULEENTRY32W entry{};
-    entry.dwSize = sizeof entry;
-    for (BOOL more = Module32FirstW(snapshot, &entry); more;
-         more = Module32NextW(snapshot, &entry)) {
-        std::string name = testkit::ToCp932(entry.szModule);
-        std::transform(name.begin(), name.end(), name.begin(),
-                       [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-        names.push_back(name);
-    }
-    CloseHandle(snapshot);
-    return names;
-}
-
-bool Loaded(DWORD pid, const std::string& library) {
-    const std::vector<std::string> names = Modules(pid);
-    return std::find(names.begin(), names.end(), library) != names.end();
-}
 
 // The visible top-level windows of the process, sorted, once any window that
 // was about to open has had time to.
@@ -64,26 +37,6 @@ HWND OpenAboutBox(HWND main) {
     return testkit::WaitForWindow(testkit::ProcessOf(main), "#32770", "Fontloupe について");
 }
 
-// Wine loads no library that a program's own DllOverrides key names with an
-// empty value; Fontloupe.exe gets that key for the life of the object.
-class LibrariesDisabled {
-public:
-    LibrariesDisabled() {
-        RegDeleteTreeW(HKEY_CURRENT_USER, kAppKey);  // left by a run that crashed
-        for (const char* library : kLateLibraries) {
-            const std::wstring name = testkit::FromCp932(library);
-            RegSetKeyValueW(HKEY_CURRENT_USER, kOverridesKey,
-                            name.substr(0, name.size() - 4).c_str(), REG_SZ, L"", sizeof(wchar_t));
-        }
-    }
-    ~LibrariesDisabled() { RegDeleteTreeW(HKEY_CURRENT_USER, kAppKey); }
-
-private:
-    static constexpr const wchar_t* kAppKey = L"Software\\Wine\\AppDefaults\\Fontloupe.exe";
-    static constexpr const wchar_t* kOverridesKey =
-        L"Software\\Wine\\AppDefaults\\Fontloupe.exe\\DllOverrides";
-};
-
 // With and without a default printer, a start and the about box load neither
 // library; the font dialog then loads its own.
 TEST(LateBindingUi, StartLoadsNeitherLibraryUntilADialogNeedsIt) {
@@ -97,15 +50,16 @@ TEST(LateBindingUi, StartLoadsNeitherLibraryUntilADialogNeedsIt) {
         testkit::Program program;
         HWND main = fontloupe::Start(program);
         ASSERT_TRUE(main);
-        ASSERT_TRUE(Loaded(program.Pid(), "user32.dll")) << "the module list cannot be read";
+        ASSERT_TRUE(testkit::ModuleLoaded(program.Pid(), "user32.dll"))
+            << "the module list cannot be read";
         ASSERT_TRUE(testkit::OpenAndCloseDialog(main, ID_APP_ABOUT, "Fontloupe について", IDOK));
         for (const char* library : kLateLibraries)
-            EXPECT_FALSE(Loaded(program.Pid(), library)) << library;
+            EXPECT_FALSE(testkit::ModuleLoaded(program.Pid(), library)) << library;
 
         testkit::PostCommand(main, ID_SCREEN_FONT);
         HWND dialog = fontdialog::Wait(program.Pid());
         ASSERT_TRUE(dialog);
-        EXPECT_TRUE(Loaded(program.Pid(), "comdlg32.dll"));
+        EXPECT_TRUE(testkit::ModuleLoaded(program.Pid(), "comdlg32.dll"));
         EXPECT_TRUE(fontdialog::Close(dialog, IDCANCEL));
     }
 }
@@ -116,7 +70,9 @@ TEST(LateBindingUi, StartLoadsNeitherLibraryUntilADialogNeedsIt) {
 TEST(LateBindingUi, CommandsFailQuietlyWhenTheLibrariesCannotBeLoaded) {
     testkit::PrinterValueGuard restore;
     testkit::SetDefaultPrinterValue("PDF,wineps.drv,CUPS:PDF");
-    LibrariesDisabled disabled;
+    testkit::AppDefaults settings("Fontloupe.exe");
+    for (const char* library : kLateLibraries)
+        settings.DisableLibrary(library);
     testkit::Program program;
     HWND main = fontloupe::Start(program);
     ASSERT_TRUE(main);
@@ -144,7 +100,7 @@ TEST(LateBindingUi, CommandsFailQuietlyWhenTheLibrariesCannotBeLoaded) {
     ASSERT_TRUE(testkit::WaitForWindowGone(box));
 
     for (const char* library : kLateLibraries)
-        EXPECT_FALSE(Loaded(program.Pid(), library)) << library;
+        EXPECT_FALSE(testkit::ModuleLoaded(program.Pid(), library)) << library;
     testkit::PostCommand(main, ID_APP_CLOSE);
     DWORD exitCode = 1;
     EXPECT_TRUE(program.WaitForExit(10000, &exitCode));
