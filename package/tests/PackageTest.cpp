@@ -36,14 +36,18 @@ std::set<std::string> Names(const std::string& dir) {
     return names;
 }
 
+std::string Contents(const std::string& path) {
+    std::ifstream in(Wide(path), std::ios::binary);
+    return std::string{std::istreambuf_iterator<char>(in), {}};
+}
+
 TEST(Package, HoldsOneFolderWithBothProgramsTheirFilesAndAJapaneseReadme) {
     EXPECT_EQ(std::set<std::string>{"Fontloupe-" FONTLOUPE_VERSION "\\"}, Names(UNPACK_DIR));
     EXPECT_EQ((std::set<std::string>{"API.DAT", "FLPHELP.html", "Fontloupe.exe", "Fontsmith.exe",
                                      "Fontsmith.hlp", "Fontsmith.html", "MFC.DAT", "README.txt"}),
               Names(kFolder));
 
-    std::ifstream in(Wide(kFolder + "README.txt"), std::ios::binary);
-    const std::string readme{std::istreambuf_iterator<char>(in), {}};
+    const std::string readme = Contents(kFolder + "README.txt");
     // Code page 932 throughout (the literals here are code page 932 too), and
     // every line ends in CR LF.
     EXPECT_LT(0, MultiByteToWideChar(932, MB_ERR_INVALID_CHARS, readme.data(), (int)readme.size(),
@@ -59,6 +63,24 @@ TEST(Package, HoldsOneFolderWithBothProgramsTheirFilesAndAJapaneseReadme) {
           "日本語版 Windows（コードページ 932）", "インストールは不要です", "フォルダーごと削除",
           "Fontsmith.hlp   Fontsmith のヘルプファイル"})
         EXPECT_NE(std::string::npos, readme.find(text)) << text;
+}
+
+// README.txt's list of files, each name at the start of an indented line,
+// names every file that the folder holds.
+TEST(Package, ReadmeListsEveryFileOfTheFolder) {
+    const std::string readme = Contents(kFolder + "README.txt");
+    for (const std::string& name : Names(kFolder))
+        EXPECT_NE(std::string::npos, readme.find("\r\n  " + name + " ")) << name;
+}
+
+// The help page as the browser reads it: code page 932 that Windows decodes
+// whole, declared as such, with the build's version in its footer.
+TEST(Package, HelpPageIsCodePage932WithTheBuildsVersion) {
+    const std::string page = Contents(kFolder + "FLPHELP.html");
+    EXPECT_NE(std::string::npos, page.find("charset=Shift_JIS"));
+    EXPECT_LT(0, MultiByteToWideChar(932, MB_ERR_INVALID_CHARS, page.data(), (int)page.size(),
+                                     nullptr, 0));
+    EXPECT_NE(std::string::npos, page.find("<footer>Fontloupe Ver" FONTLOUPE_VERSION "</footer>"));
 }
 
 // The version resource's strings and numbers as Explorer reads them.
