@@ -83,6 +83,34 @@ TEST(Package, HelpPageIsCodePage932WithTheBuildsVersion) {
     EXPECT_NE(std::string::npos, page.find("<footer>Fontloupe Ver" FONTLOUPE_VERSION "</footer>"));
 }
 
+// Fontsmith's help page names every command of its menu by the label the menu
+// shows, read from the program's menu resource.
+TEST(Package, FontsmithHelpPageNamesEveryMenuLabel) {
+    const std::string page = Contents(kFolder + "Fontsmith.html");
+    HMODULE exe = LoadLibraryExA(kFontsmith.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    ASSERT_TRUE(exe);
+    HMENU bar = LoadMenuA(exe, "HelloMenu");
+    ASSERT_TRUE(bar);
+    int labels = 0;
+    for (int i = 0; i < GetMenuItemCount(bar); ++i) {
+        HMENU popup = GetSubMenu(bar, i);
+        for (int j = -1; popup && j < GetMenuItemCount(popup); ++j) {
+            char label[64] = "";
+            if (j < 0)
+                GetMenuStringA(bar, i, label, sizeof label, MF_BYPOSITION);
+            else if (!(GetMenuState(popup, j, MF_BYPOSITION) & MF_SEPARATOR))
+                GetMenuStringA(popup, j, label, sizeof label, MF_BYPOSITION);
+            if (label[0] == '\0')
+                continue;
+            ++labels;
+            EXPECT_NE(std::string::npos, page.find(label)) << label;
+        }
+    }
+    EXPECT_EQ(9, labels);
+    DestroyMenu(bar);
+    FreeLibrary(exe);
+}
+
 // The version resource's strings and numbers as Explorer reads them.
 class VersionInfo {
 public:
