@@ -6,7 +6,8 @@ Usage: mkhtml.py page.txt out.html VERSION
 
 The title line becomes the page's header, "# Heading" lines its headings,
 runs of numbered lines ("1. ...") ordered lists with the numbers as written,
-and every other line a paragraph. The page is written in code page 932 and
+runs of lines indented by two spaces code blocks, and every other line a
+paragraph. The page is written in code page 932 and
 says so; VERSION goes into its footer.
 """
 import html
@@ -16,6 +17,7 @@ import sys
 from mkhlp import parse
 
 NUMBERED = re.compile(r"(\d+)\.\s+(.*)")
+CODE = "  "
 
 HEAD = """<!DOCTYPE html>
 <html lang="ja">
@@ -28,6 +30,7 @@ HEAD = """<!DOCTYPE html>
   header h1 {{ margin: 0; font-size: 24px; }}
   main {{ padding: 8px 32px 32px; max-width: 880px; }}
   h2 {{ border-left: 6px solid #1f4e8c; padding-left: 8px; margin-top: 32px; font-size: 19px; }}
+  pre {{ font-family: "ＭＳ ゴシック", monospace; background: #f7f7f7; border: 1px solid #ddd; padding: 8px 12px; overflow-x: auto; }}
   footer {{ color: #666; font-size: 13px; padding: 16px 32px; border-top: 1px solid #ddd; }}
 </style>
 </head>
@@ -45,9 +48,12 @@ FOOT = """</main>
 
 
 def body(paragraphs):
-    lines, in_list = [], False
+    lines, in_list, in_code = [], False, False
     for kind, text in paragraphs:
         item = NUMBERED.fullmatch(text) if kind == 1 else None
+        code = kind == 1 and text.startswith(CODE)
+        if in_code and not code:
+            lines[-1] += "</pre>"
         if in_list and not item:
             lines.append("</ol>")
         if item and not in_list:
@@ -55,13 +61,18 @@ def body(paragraphs):
         in_list = bool(item)
         if item:
             lines.append(f'  <li value="{item[1]}">{html.escape(item[2])}</li>')
+        elif code:
+            lines.append(("" if in_code else "<pre>") + html.escape(text[len(CODE):]))
         elif kind == 2:
             lines.append(f"<h2>{html.escape(text)}</h2>")
         elif kind == 1:
             lines.append(f"<p>{html.escape(text)}</p>")
         # kind 0, the title, is the header already.
+        in_code = code
     if in_list:
         lines.append("</ol>")
+    if in_code:
+        lines[-1] += "</pre>"
     return "".join(line + "\n" for line in lines)
 
 

@@ -39,11 +39,17 @@ class HelpPage(unittest.TestCase):
         self.assertIn("<footer>Fontsmith Ver9.99</footer>", page)
         self.assertNotIn("IPA", page)
 
+    def test_indented_lines_are_code(self):
+        page = page_of("= t\n例:\n  a <b>;\n    c;\n1. d\n  e\n")
+        self.assertIn("<p>例:</p>\n<pre>a &lt;b&gt;;\n  c;</pre>\n"
+                      '<ol>\n  <li value="1">d</li>\n</ol>\n<pre>e</pre>\n</main>', page)
+
     def test_every_line_of_the_help_text_is_on_the_page(self):
         page = mkhtml.build(HELP_TEXT, "1.00").decode("cp932")
         with open(HELP_TEXT, encoding="utf-8") as f:
             for line in filter(str.strip, f):
                 text = line.rstrip("\n").removeprefix("= ").removeprefix("# ")
+                text = text.removeprefix(mkhtml.CODE)
                 item = mkhtml.NUMBERED.fullmatch(text)
                 self.assertIn(html.escape(item[2] if item else text), page)
 
