@@ -9,13 +9,12 @@
 
 #include "FontsmithDriver.h"
 #include "PageOpener.h"
+#include "resource.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-const int kHelpCommand = 106;
-const int kAboutCommand = 102;
 const std::string kExe = FONTSMITH_EXE;
 const std::string kExeDir = kExe.substr(0, kExe.rfind('\\') + 1);
 const std::string kRecord = WORK_DIR "\\opened.txt";
@@ -61,7 +60,7 @@ TEST_F(HelpUi, EachWindowsVersionShowsItsOwnHelp) {
         ASSERT_TRUE(testkit::ModuleLoaded(pid, "user32.dll")) << "the module list cannot be read";
         EXPECT_FALSE(testkit::ModuleLoaded(pid, "shell32.dll"));
 
-        testkit::PostCommand(app.main, kHelpCommand);
+        testkit::PostCommand(app.main, IDM_HELP);
         if (page) {
             EXPECT_EQ(kExeDir + "Fontsmith.html", opener.Opened());
             EXPECT_TRUE(testkit::ModuleLoaded(pid, "shell32.dll"));
@@ -91,7 +90,7 @@ TEST_F(HelpUi, APageThatCannotBeOpenedIsReportedAndTheProgramGoesOn) {
         PageOpener opener(kRecord);
         Fontsmith app;
         ASSERT_TRUE(app.Start(shellMissing ? kExe : copyDir + "Fontsmith.exe", kOtherDir));
-        testkit::PostCommand(app.main, kHelpCommand);
+        testkit::PostCommand(app.main, IDM_HELP);
         const testkit::MessageBoxInfo box = testkit::WaitForMessageBox(app.program.Pid());
         ASSERT_TRUE(box.hwnd);
         EXPECT_EQ(kMainClass, box.caption);
@@ -103,8 +102,7 @@ TEST_F(HelpUi, APageThatCannotBeOpenedIsReportedAndTheProgramGoesOn) {
         testkit::PressButton(box.hwnd, IDOK);
         ASSERT_TRUE(testkit::WaitForWindowGone(box.hwnd));
         // The program goes on.
-        EXPECT_TRUE(
-            testkit::OpenAndCloseDialog(app.main, kAboutCommand, "Fontloupe について", IDOK));
+        EXPECT_TRUE(testkit::OpenAndCloseDialog(app.main, IDM_ABOUT, "Fontloupe について", IDOK));
         EXPECT_FALSE(fs::exists(Wide(kRecord))) << "the shell was asked to open something";
         // A missing page is found out before the shell is loaded.
         EXPECT_FALSE(testkit::ModuleLoaded(app.program.Pid(), "shell32.dll"));

@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "Fontloupe.h"
+#include "Unpacked.h"
 
 namespace fs = std::filesystem;
 
@@ -27,12 +28,8 @@ namespace {
 
 const BOOL kAware = SetProcessDPIAware();
 
-const std::string kFolder = UNPACK_DIR "Fontloupe-" FONTLOUPE_VERSION "\\";
-const char kFontsmithWindow[] = "Fontsmith [Fontloupe 付録]";  // its class and title
 const char kEditorWindow[] = "Fontloupe [Editor]";
 const char kAboutTitle[] = "Fontloupe について";
-const int kFontsmithAbout = 102;
-const int kFontsmithSampleCode = 104;
 
 int ScreenDpi() {
     HDC screen = GetDC(nullptr);
@@ -114,9 +111,9 @@ Windows MeasurePrograms(const std::string& folder) {
     if (!main)
         return windows;
     windows["Fontsmith"] = Measure(main, SizedBy::Program);
-    EXPECT_TRUE(MeasureOpened(main, kFontsmithSampleCode, kEditorWindow, kEditorWindow,
-                              SizedBy::System, "Fontsmith sample code", &windows));
-    EXPECT_TRUE(MeasureOpened(main, kFontsmithAbout, "#32770", kAboutTitle, SizedBy::Template,
+    EXPECT_TRUE(MeasureOpened(main, IDM_SAMPLECODE, kEditorWindow, kEditorWindow, SizedBy::System,
+                              "Fontsmith sample code", &windows));
+    EXPECT_TRUE(MeasureOpened(main, IDM_ABOUT, "#32770", kAboutTitle, SizedBy::Template,
                               "Fontsmith about", &windows));
     return windows;
 }

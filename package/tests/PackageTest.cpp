@@ -14,12 +14,12 @@
 
 #include "Fontloupe.h"
 #include "PageOpener.h"
+#include "Unpacked.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-const std::string kFolder = UNPACK_DIR "Fontloupe-" FONTLOUPE_VERSION "\\";
 const std::string kFontloupe = kFolder + "Fontloupe.exe";
 const std::string kFontsmith = kFolder + "Fontsmith.exe";
 const char kHomePage[] = "https://fontloupe.example.org/";
@@ -240,9 +240,6 @@ TEST(Package, FontloupeFindsTheFilesBesideItFromAnotherDirectory) {
 }
 
 // Fontsmith's main window class, also its title, and its menu commands.
-const char kFontsmithWindow[] = "Fontsmith [Fontloupe 付録]";
-const int kFontsmithAbout = 102;
-const int kFontsmithHelp = 106;
 
 // Its help is the WinHelp file before Windows 10 and the page from 10 on, as
 // Wine reports the version to the program.
@@ -256,7 +253,7 @@ TEST(Package, FontsmithFindsItsHelpFromAnotherDirectory) {
         ASSERT_TRUE(testkit::Start(program, kFontsmith, kOtherDir));
         HWND main = testkit::WaitForWindow(program.Pid(), kFontsmithWindow, kFontsmithWindow);
         ASSERT_TRUE(main);
-        testkit::PostCommand(main, kFontsmithHelp);
+        testkit::PostCommand(main, IDM_HELP);
         if (version == std::string("win10")) {
             EXPECT_EQ(kFolder + "Fontsmith.html", opener.Opened());
         } else {
@@ -264,7 +261,7 @@ TEST(Package, FontsmithFindsItsHelpFromAnotherDirectory) {
             EXPECT_EQ(0u, help.find("Fontsmith ヘルプ")) << help;
         }
 
-        testkit::PostCommand(main, kFontsmithAbout);
+        testkit::PostCommand(main, IDM_ABOUT);
         HWND about = testkit::WaitForWindow(program.Pid(), "#32770", "Fontloupe について");
         ASSERT_TRUE(about);
         EXPECT_EQ("Fontsmith Ver" FONTSMITH_VERSION, testkit::Text(GetDlgItem(about, 1000)));
