@@ -37,12 +37,30 @@ export WINEDEBUG=${WINEDEBUG:--all}
 # No Mono or Gecko installer prompts: the programs need neither.
 export WINEDLLOVERRIDES="mscoree=;mshtml="
 
-# Each build tree has its own virtual display, so two trees never share windows.
-if [ "$BUILD" = "$ROOT/build" ]; then
-  XVFB_DISPLAY=:99
-else
-  XVFB_DISPLAY=:$((100 + $(printf '%s' "$BUILD" | cksum | cut -d' ' -f1) % 100))
-fi
+# Each build tree has its own virtual display, chosen once and kept in the
+# tree (.display), so two trees never share windows. A tree claims its number
+# in /tmp; a number is free when no other tree claims it and no server holds
+# it, by its lock file or by its abstract socket, which a root sharing the
+# host's network sees too.
+display_free() {
+  local claim
+  claim=$(cat "/tmp/.fonttools-X$1" 2>/dev/null) || claim=
+  if [ -n "$claim" ]; then
+    [ "$claim" = "$BUILD" ]
+    return
+  fi
+  [ ! -e "/tmp/.X$1-lock" ] && ! grep -q "@/tmp/.X11-unix/X$1\$" /proc/net/unix 2>/dev/null
+}
+display=$(cat "$BUILD/.display" 2>/dev/null) ||
+  display=$((100 + $(printf '%s' "$BUILD" | cksum | cut -d' ' -f1) % 100))
+for _ in $(seq 200); do
+  display_free "$display" && break
+  display=$((display < 299 ? display + 1 : 100))
+done
+display_free "$display" || { echo "No free display number from :100 to :299" >&2; exit 1; }
+[ "$(cat "$BUILD/.display" 2>/dev/null)" = "$display" ] || printf '%s' "$display" >"$BUILD/.display"
+[ -e "/tmp/.fonttools-X$display" ] || printf '%s' "$BUILD" >"/tmp/.fonttools-X$display"
+XVFB_DISPLAY=:$display
 
 # Wine runs in the Japanese locale, so its ANSI code page is 932.  Called only
 # after setup has generated the locale.
