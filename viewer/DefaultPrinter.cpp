@@ -3,12 +3,15 @@
 
 #include "PrinterProfile.h"
 
-// Reads and splits the profile value; false when it names no usable printer.
+// Reads the profile value whole, however long the printer's name, and splits
+// it; false when it names no usable printer.
 static bool ReadDefaultPrinter(PrinterProfile* printer) {
-    char szValue[kPrinterProfileSize];
-    if (::GetProfileStringA("Windows", "device", "", szValue, sizeof szValue) == 0)
+    const std::string value = ReadWholeValue([](char* buffer, size_t size) -> size_t {
+        return ::GetProfileStringA("Windows", "device", "", buffer, static_cast<DWORD>(size));
+    });
+    if (value.empty())
         return false;
-    return SplitPrinterProfile(szValue, printer);
+    return SplitPrinterProfile(value.c_str(), printer);
 }
 
 HDC CViewerDlg::GetDefaultPrinterDC() {
@@ -17,7 +20,9 @@ HDC CViewerDlg::GetDefaultPrinterDC() {
         return nullptr;
     HDC hDC = ::CreateDCA(printer.driver.c_str(), printer.device.c_str(),
                           printer.hasPort ? printer.port.c_str() : nullptr, nullptr);
-    lstrcpynA(m_szPrinterName, printer.device.c_str(), sizeof m_szPrinterName);
+    // The context gets the whole name; the buffer keeps what fits of it.
+    m_szPrinterName[0] = '\0';
+    AppendWholeChars(m_szPrinterName, sizeof m_szPrinterName, printer.device.c_str());
     return hDC;
 }
 

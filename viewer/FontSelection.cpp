@@ -1,10 +1,10 @@
 // Choosing the font shown: a screen font or a font of the default printer.
 #include "ViewerDlg.h"
 
+#include "PrinterProfile.h"
 #include "ViewerTexts.h"
 #include "res/resource.h"
 
-#include <cstring>
 #include <mbstring.h>
 
 BOOL CViewerDlg::IsPrinterFontCurrent() const {
@@ -54,9 +54,7 @@ void CViewerDlg::OnPrinterFont() {
         m_lfCurrent = m_lfPrinter;
         m_strSample = "";
         lstrcpynA(m_szFontKind, "☆ Printer Font ☆ ", sizeof m_szFontKind);
-        const size_t used = strlen(m_szFontKind);
-        lstrcpynA(m_szFontKind + used, m_szPrinterName,
-                  static_cast<int>(sizeof m_szFontKind - used));
+        AppendWholeChars(m_szFontKind, sizeof m_szFontKind, m_szPrinterName);
         m_strFaceName = m_lfCurrent.lfFaceName;
         UpdateData(FALSE);
         InvalidateRect(nullptr, TRUE);

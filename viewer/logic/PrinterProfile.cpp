@@ -1,6 +1,9 @@
 #include "PrinterProfile.h"
 
 #include <cstring>
+#include <vector>
+
+#include "fwstring.h"
 
 namespace {
 
@@ -22,6 +25,18 @@ bool NextField(const char** pos, const char* end, std::string* field) {
 
 }  // namespace
 
+std::string ReadWholeValue(const std::function<size_t(char*, size_t)>& read) {
+    std::vector<char> buffer(kPrinterProfileSize);
+    size_t copied = read(buffer.data(), buffer.size());
+    // A registry value holds less than a megabyte; the bound only guards
+    // against a reader that always reports a full buffer.
+    while (copied >= buffer.size() - 1 && buffer.size() < (size_t(1) << 20)) {
+        buffer.assign(buffer.size() * 2, '\0');
+        copied = read(buffer.data(), buffer.size());
+    }
+    return std::string(buffer.data(), strnlen(buffer.data(), buffer.size()));
+}
+
 bool SplitPrinterProfile(const char* value, PrinterProfile* out) {
     if (!out)
         return false;
@@ -30,11 +45,27 @@ bool SplitPrinterProfile(const char* value, PrinterProfile* out) {
         return false;
     // Byte-wise splitting is safe in code page 932: ',' is never a trail byte.
     const char* pos = value;
-    const char* end = value + strnlen(value, kPrinterProfileSize - 1);
+    const char* end = value + strlen(value);
     PrinterProfile result{};
     if (!NextField(&pos, end, &result.device) || !NextField(&pos, end, &result.driver))
         return false;
     result.hasPort = NextField(&pos, end, &result.port);
     *out = result;
     return true;
+}
+
+void AppendWholeChars(char* dst, size_t size, const char* src) {
+    const size_t used = strnlen(dst, size);
+    if (used >= size)
+        return;
+    size_t length = 0;
+    while (src[length] != '\0') {
+        const size_t step =
+            (AfxIsLeadByte(static_cast<BYTE>(src[length])) && src[length + 1] != '\0') ? 2 : 1;
+        if (used + length + step >= size)
+            break;
+        length += step;
+    }
+    memcpy(dst + used, src, length);
+    dst[used + length] = '\0';
 }

@@ -1,8 +1,9 @@
-// Splitting of the default printer's profile value ("device" of section
-// "Windows"): "device name,driver name,port".
+// The default printer's profile value ("device" of section "Windows"):
+// "device name,driver name,port", read whole and split.
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <string>
 
 struct PrinterProfile {
@@ -12,11 +13,22 @@ struct PrinterProfile {
     bool hasPort;
 };
 
-// Size of the buffer the value is read into: at most 63 characters are used.
+// Size of the first buffer the value is read into; a value that fills it is
+// read again into one twice as large.
 const size_t kPrinterProfileSize = 64;
 
-// Splits value (cut to its first 63 bytes) into its comma-separated fields;
-// consecutive commas count as one separator, as strtok(",") has it. Returns
-// false, with *out cleared, when there is no device name or no driver name:
-// the caller then treats it as "no printer".
+// Reads a text whole through read(buffer, size), which copies at most size - 1
+// bytes and a NUL and returns how many it copied, as GetProfileStringA does:
+// while the copy fills the buffer, the buffer doubles and read runs again.
+std::string ReadWholeValue(const std::function<size_t(char*, size_t)>& read);
+
+// Splits value into its comma-separated fields; consecutive commas count as
+// one separator, as strtok(",") has it. Returns false, with *out cleared, when
+// there is no device name or no driver name: the caller then treats it as "no
+// printer".
 bool SplitPrinterProfile(const char* value, PrinterProfile* out);
+
+// Appends src to the NUL-terminated text in dst (size bytes) as far as it fits
+// with its NUL, never ending between the two bytes of a code page 932
+// character.
+void AppendWholeChars(char* dst, size_t size, const char* src);

@@ -1,9 +1,11 @@
-// Splitting "device,driver,port" as strtok does, with the value cut to the 63
-// bytes the viewer reads, and "no printer" when device or driver is missing.
+// The profile value read whole, split as strtok does with "no printer" when
+// device or driver is missing, and the name kept within the buffers that show
+// it without half a double-byte character.
 #include "PrinterProfile.h"
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 
 namespace {
@@ -16,16 +18,18 @@ struct Case {
 }  // namespace
 
 TEST(PrinterProfile, SplitsIntoDeviceDriverAndPort) {
-    const std::string device50(50, 'D'), device61(61, 'D');
+    const std::string device50(50, 'D'), device61(61, 'D'), device100(100, 'D');
     const Case cases[] = {
         {"PDF,winspool,CUPS:PDF", "PDF", "winspool", "CUPS:PDF", true},
         {"表示ソフト用プリンタ,winspool,LPT1:", "表示ソフト用プリンタ", "winspool", "LPT1:", true},
         // Commas in a row count as one.
         {"dev,,port", "dev", "port", "", false},
         {",,dev,,,drv,,", "dev", "drv", "", false},
-        // 65 characters: the port loses its last two.
-        {device50 + ",winspool,Ne00:", device50, "winspool", "Ne0", true},
+        // Values past 63 characters are split whole.
+        {device50 + ",winspool,Ne00:", device50, "winspool", "Ne00:", true},
         {device61 + ",w", device61, "w", "", false},
+        {device100 + ",wineps.drv,CUPS:" + device100, device100, "wineps.drv", "CUPS:" + device100,
+         true},
     };
     for (const Case& c : cases) {
         PrinterProfile p;
@@ -38,10 +42,8 @@ TEST(PrinterProfile, SplitsIntoDeviceDriverAndPort) {
 }
 
 TEST(PrinterProfile, MissingDeviceOrDriverMeansNoPrinter) {
-    const std::string longest(63, 'D');
-    const std::string values[] = {"", ",", ",,,", "PDF", "PDF,", "PDF,,,",
-                                  // The cut takes the whole driver field away.
-                                  std::string(62, 'D') + ",winspool", longest + ",winspool,LPT1:"};
+    const std::string values[] = {
+        "", ",", ",,,", "PDF", "PDF,", "PDF,,,", std::string(200, 'D') + ","};
     for (const std::string& value : values) {
         PrinterProfile p;
         ASSERT_TRUE(SplitPrinterProfile("dev,drv,port", &p));
@@ -52,4 +54,52 @@ TEST(PrinterProfile, MissingDeviceOrDriverMeansNoPrinter) {
     }
     PrinterProfile p;
     EXPECT_FALSE(SplitPrinterProfile(nullptr, &p));
+}
+
+TEST(PrinterProfile, ReadsTheValueWholeWhateverItsLength) {
+    for (size_t length : {0, 1, 62, 63, 64, 127, 128, 1000}) {
+        const std::string value(length, 'v');
+        int reads = 0;
+        const std::string got = ReadWholeValue([&](char* buffer, size_t size) -> size_t {
+            ++reads;
+            const size_t copied = std::min(value.size(), size - 1);
+            memcpy(buffer, value.data(), copied);
+            buffer[copied] = '\0';
+            return copied;
+        });
+        EXPECT_EQ(got, value);
+        // Up to 62 characters one read of 64 bytes, as before.
+        if (length < kPrinterProfileSize - 1)
+            EXPECT_EQ(reads, 1) << length;
+    }
+}
+
+std::string Repeat(const std::string& text, int times) {
+    std::string result;
+    for (int i = 0; i < times; ++i)
+        result += text;
+    return result;
+}
+
+TEST(PrinterProfile, NameIsCutAtAWholeCharacter) {
+    const std::string caption = "☆ Printer Font ☆ ";  // 19 bytes: 80 are left of 100
+    const struct {
+        std::string start, name;
+        size_t size;
+        std::string expected;
+    } cases[] = {
+        {caption, "PDF", 100, caption + "PDF"},
+        {caption, std::string(100, 'P'), 100, caption + std::string(80, 'P')},
+        // The 40th "表" would end on byte 81.
+        {caption, "P" + Repeat("表", 41), 100, caption + "P" + Repeat("表", 39)},
+        // The printer name's own buffer: 63 of 130 "ソ" (trail byte 0x5C).
+        {"", Repeat("ソ", 130), 128, Repeat("ソ", 63)},
+        {"full", "x", 5, "full"},
+    };
+    for (const auto& c : cases) {
+        char buffer[128] = "";
+        strcpy(buffer, c.start.c_str());
+        AppendWholeChars(buffer, c.size, c.name.c_str());
+        EXPECT_EQ(buffer, c.expected) << c.name;
+    }
 }
