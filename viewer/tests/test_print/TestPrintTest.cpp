@@ -6,6 +6,9 @@
 #include <string>
 #include <utility>
 
+#include <windows.h>
+#include <winspool.h>
+
 #include "FontDialog.h"
 #include "Fontloupe.h"
 
@@ -56,17 +59,48 @@ TEST(TestPrint, RefusesWithAScreenFontOrWithoutAPrinterAndPrintsNothing) {
     EXPECT_EQ(CountJobs(), jobs) << "a job was printed";
 }
 
+// The caption's share of a printer name: its whole characters, as the
+// platform counts them, that fit in the 80 bytes behind "☆ Printer Font ☆ ".
+std::string CaptionOf(const std::string& name) {
+    const char* end = name.c_str();
+    for (const char* next; *end; end = next) {
+        next = CharNextExA(932, end, 0);
+        if (next - name.c_str() > 80)
+            break;
+    }
+    return "☆ Printer Font ☆ " + std::string(name.c_str(), end);
+}
+
 // Chooses a printer font, measures it on the default printer for the page
-// check, and prints.
+// check, and prints. With LONG_PRINTER, that printer is made the default
+// first, and the caption shows its name as far as it fits.
 TEST(TestPrint, PrintsThePrinterFont) {
     const char* info = std::getenv("PRINT_INFO");
     if (!info)
         GTEST_SKIP() << "run by print_test.sh";
+    const char* longPrinter = std::getenv("LONG_PRINTER");
+    testkit::PrinterValueGuard restore;
+    if (longPrinter) {
+        // A printer is installed before it is used: Wine adds a new CUPS
+        // queue to its printers in the background once its spooler loads.
+        HANDLE installed = nullptr;
+        for (int i = 0;
+             i < 150 && !OpenPrinterA(const_cast<char*>(longPrinter), &installed, nullptr); ++i)
+            testkit::Sleep(200);
+        ASSERT_TRUE(installed) << longPrinter;
+        ClosePrinter(installed);
+        testkit::SetDefaultPrinterValue(std::string(longPrinter) +
+                                        ",wineps.drv,CUPS:" + longPrinter);
+    }
     testkit::Program program;
     HWND main = fontloupe::Start(program);
     ASSERT_TRUE(main);
     LOGFONTA lf;
     ASSERT_TRUE(fontdialog::Choose(main, ID_PRINTER_FONT, kPrinterFont, &lf));
+    if (longPrinter) {
+        EXPECT_EQ(fontloupe::PanelDifferences(main, lf, CaptionOf(longPrinter)), 0)
+            << CaptionOf(longPrinter);
+    }
 
     // The default printer opened as the program opens it: "device,driver,port".
     std::string value;
