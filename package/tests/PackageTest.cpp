@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "Fontloupe.h"
+#include "HomePage.h"
 #include "PageOpener.h"
 #include "Unpacked.h"
 
@@ -22,7 +23,6 @@ namespace {
 
 const std::string kFontloupe = kFolder + "Fontloupe.exe";
 const std::string kFontsmith = kFolder + "Fontsmith.exe";
-const char kHomePage[] = "https://fontloupe.example.org/";
 // None of the package's files lie here.
 const char kOtherDir[] = "C:\\";
 
@@ -59,7 +59,7 @@ TEST(Package, HoldsOneFolderWithBothProgramsTheirFilesAndAJapaneseReadme) {
     EXPECT_EQ(lines, (size_t)std::count(readme.begin(), readme.end(), '\r'));
     for (const char* text :
          {"Fontloupe Ver" FONTLOUPE_VERSION "（付録 Fontsmith Ver" FONTSMITH_VERSION "）",
-          "Fontloupe-" FONTLOUPE_VERSION " フォルダー", kHomePage,
+          "Fontloupe-" FONTLOUPE_VERSION " フォルダー", HOME_PAGE_ADDRESS,
           "日本語版 Windows（コードページ 932）", "インストールは不要です", "フォルダーごと削除",
           "Fontsmith.hlp   Fontsmith のヘルプファイル"})
         EXPECT_NE(std::string::npos, readme.find(text)) << text;
@@ -234,7 +234,7 @@ TEST(Package, FontloupeFindsTheFilesBesideItFromAnotherDirectory) {
     HWND about = testkit::WaitForWindow(program.Pid(), "#32770", "Fontloupe について");
     ASSERT_TRUE(about);
     EXPECT_EQ("Ver" FONTLOUPE_VERSION, testkit::Text(GetDlgItem(about, IDC_VERSION_STATIC)));
-    EXPECT_EQ(kHomePage, testkit::Text(GetDlgItem(about, IDC_HOMEPAGE_BUTTON)));
+    EXPECT_EQ(HOME_PAGE_ADDRESS, testkit::Text(GetDlgItem(about, IDC_HOMEPAGE_BUTTON)));
     testkit::PressButton(about, IDOK);
     EXPECT_TRUE(testkit::WaitForWindowGone(about));
 }
