@@ -47,21 +47,27 @@ TEST(Package, HoldsOneFolderWithBothProgramsTheirFilesAndAJapaneseReadme) {
                                      "Fontsmith.hlp", "Fontsmith.html", "MFC.DAT", "README.txt"}),
               Names(kFolder));
 
-    const std::string readme = Contents(kFolder + "README.txt");
-    // Code page 932 throughout (the literals here are code page 932 too), and
-    // every line ends in CR LF.
-    EXPECT_LT(0, MultiByteToWideChar(932, MB_ERR_INVALID_CHARS, readme.data(), (int)readme.size(),
-                                     nullptr, 0));
+    const std::string file = Contents(kFolder + "README.txt");
+    // UTF-8 throughout, after the signature that makes Notepad read it so
+    // whatever the system's code page, and every line ends in CR LF.
+    ASSERT_EQ(0u, file.rfind("\xEF\xBB\xBF", 0));
+    const std::string utf8 = file.substr(3);
+    std::wstring wide(MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, utf8.data(),
+                                          (int)utf8.size(), nullptr, 0),
+                      L'\0');
+    ASSERT_FALSE(wide.empty());
+    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), (int)utf8.size(), wide.data(), (int)wide.size());
     size_t lines = 0;
-    for (size_t i = readme.find('\n'); i != std::string::npos;
-         i = readme.find('\n', i + 1), ++lines)
-        EXPECT_TRUE(i > 0 && readme[i - 1] == '\r') << "line " << lines + 1;
-    EXPECT_EQ(lines, (size_t)std::count(readme.begin(), readme.end(), '\r'));
+    for (size_t i = utf8.find('\n'); i != std::string::npos; i = utf8.find('\n', i + 1), ++lines)
+        EXPECT_TRUE(i > 0 && utf8[i - 1] == '\r') << "line " << lines + 1;
+    EXPECT_EQ(lines, (size_t)std::count(utf8.begin(), utf8.end(), '\r'));
+    // The literals here are code page 932.
+    const std::string readme = testkit::ToCp932(wide);
     for (const char* text :
          {"Fontloupe Ver" FONTLOUPE_VERSION "（付録 Fontsmith Ver" FONTSMITH_VERSION "）",
           "Fontloupe-" FONTLOUPE_VERSION " フォルダー", HOME_PAGE_ADDRESS,
           "日本語版 Windows（コードページ 932）", "インストールは不要です", "フォルダーごと削除",
-          "Fontsmith.hlp   Fontsmith のヘルプファイル"})
+          "Fontsmith.hlp   Fontsmith のヘルプファイル", "Copyright (c) 2026 the Fontloupe authors"})
         EXPECT_NE(std::string::npos, readme.find(text)) << text;
 }
 
