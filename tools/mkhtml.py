@@ -25,7 +25,7 @@ HEAD = """<!DOCTYPE html>
 <meta http-equiv="Content-Type" content="text/html; charset=Shift_JIS">
 <title>{title}</title>
 <style>
-  body {{ font-family: "ＭＳ Ｐゴシック", sans-serif; margin: 0; color: #222; background: #fff; line-height: 1.6; }}
+  body {{ font-family: "メイリオ", Meiryo, "Yu Gothic UI", sans-serif; margin: 0; color: #222; background: #fff; line-height: 1.6; }}
   header {{ background: #1f4e8c; color: #fff; padding: 16px 32px; }}
   header h1 {{ margin: 0; font-size: 24px; }}
   main {{ padding: 8px 32px 32px; max-width: 880px; }}

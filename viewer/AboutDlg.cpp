@@ -1,8 +1,9 @@
 #include "AboutDlg.h"
 
+#include "HomePage.h"
 #include "res/resource.h"
 
-const char kHomePageAddress[] = "https://fontloupe.example.org/";
+const char kHomePageAddress[] = HOME_PAGE_ADDRESS;
 
 BEGIN_MESSAGE_MAP(CAboutDlg, CDialog)
     ON_BN_CLICKED(IDC_HOMEPAGE_BUTTON, OnHomePage)

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "Fontloupe.h"
+#include "HomePage.h"
 #include "PageOpener.h"
 #include "Unpacked.h"
 
@@ -22,7 +23,6 @@ namespace {
 
 const std::string kFontloupe = kFolder + "Fontloupe.exe";
 const std::string kFontsmith = kFolder + "Fontsmith.exe";
-const char kHomePage[] = "https://fontloupe.example.org/";
 // None of the package's files lie here.
 const char kOtherDir[] = "C:\\";
 
@@ -47,21 +47,27 @@ TEST(Package, HoldsOneFolderWithBothProgramsTheirFilesAndAJapaneseReadme) {
                                      "Fontsmith.hlp", "Fontsmith.html", "MFC.DAT", "README.txt"}),
               Names(kFolder));
 
-    const std::string readme = Contents(kFolder + "README.txt");
-    // Code page 932 throughout (the literals here are code page 932 too), and
-    // every line ends in CR LF.
-    EXPECT_LT(0, MultiByteToWideChar(932, MB_ERR_INVALID_CHARS, readme.data(), (int)readme.size(),
-                                     nullptr, 0));
+    const std::string file = Contents(kFolder + "README.txt");
+    // UTF-8 throughout, after the signature that makes Notepad read it so
+    // whatever the system's code page, and every line ends in CR LF.
+    ASSERT_EQ(0u, file.rfind("\xEF\xBB\xBF", 0));
+    const std::string utf8 = file.substr(3);
+    std::wstring wide(MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, utf8.data(),
+                                          (int)utf8.size(), nullptr, 0),
+                      L'\0');
+    ASSERT_FALSE(wide.empty());
+    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), (int)utf8.size(), wide.data(), (int)wide.size());
     size_t lines = 0;
-    for (size_t i = readme.find('\n'); i != std::string::npos;
-         i = readme.find('\n', i + 1), ++lines)
-        EXPECT_TRUE(i > 0 && readme[i - 1] == '\r') << "line " << lines + 1;
-    EXPECT_EQ(lines, (size_t)std::count(readme.begin(), readme.end(), '\r'));
+    for (size_t i = utf8.find('\n'); i != std::string::npos; i = utf8.find('\n', i + 1), ++lines)
+        EXPECT_TRUE(i > 0 && utf8[i - 1] == '\r') << "line " << lines + 1;
+    EXPECT_EQ(lines, (size_t)std::count(utf8.begin(), utf8.end(), '\r'));
+    // The literals here are code page 932.
+    const std::string readme = testkit::ToCp932(wide);
     for (const char* text :
          {"Fontloupe Ver" FONTLOUPE_VERSION "（付録 Fontsmith Ver" FONTSMITH_VERSION "）",
-          "Fontloupe-" FONTLOUPE_VERSION " フォルダー", kHomePage,
+          "Fontloupe-" FONTLOUPE_VERSION " フォルダー", HOME_PAGE_ADDRESS,
           "日本語版 Windows（コードページ 932）", "インストールは不要です", "フォルダーごと削除",
-          "Fontsmith.hlp   Fontsmith のヘルプファイル"})
+          "Fontsmith.hlp   Fontsmith のヘルプファイル", "Copyright (c) 2026 the Fontloupe authors"})
         EXPECT_NE(std::string::npos, readme.find(text)) << text;
 }
 
@@ -234,7 +240,7 @@ TEST(Package, FontloupeFindsTheFilesBesideItFromAnotherDirectory) {
     HWND about = testkit::WaitForWindow(program.Pid(), "#32770", "Fontloupe について");
     ASSERT_TRUE(about);
     EXPECT_EQ("Ver" FONTLOUPE_VERSION, testkit::Text(GetDlgItem(about, IDC_VERSION_STATIC)));
-    EXPECT_EQ(kHomePage, testkit::Text(GetDlgItem(about, IDC_HOMEPAGE_BUTTON)));
+    EXPECT_EQ(HOME_PAGE_ADDRESS, testkit::Text(GetDlgItem(about, IDC_HOMEPAGE_BUTTON)));
     testkit::PressButton(about, IDOK);
     EXPECT_TRUE(testkit::WaitForWindowGone(about));
 }

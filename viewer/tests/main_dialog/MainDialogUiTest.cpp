@@ -8,6 +8,7 @@
 
 #include "DialogLayout.h"
 #include "Fontloupe.h"
+#include "HomePage.h"
 
 namespace {
 
@@ -85,8 +86,7 @@ TEST(MainDialogUi, LayoutContentsPanelAndAboutBox) {
         EXPECT_NE(SendMessageW(icon, STM_GETICON, 0, 0), 0);
         EXPECT_EQ(testkit::Text(GetDlgItem(box, IDC_TITLE_STATIC)), "Fontloupe");
         EXPECT_EQ(testkit::Text(GetDlgItem(box, IDC_VERSION_STATIC)), "Ver1.40");
-        EXPECT_EQ(testkit::Text(GetDlgItem(box, IDC_HOMEPAGE_BUTTON)),
-                  "https://fontloupe.example.org/");
+        EXPECT_EQ(testkit::Text(GetDlgItem(box, IDC_HOMEPAGE_BUTTON)), HOME_PAGE_ADDRESS);
         bool nameLine = false;
         for (HWND child : testkit::Children(box, "Static"))
             nameLine = nameLine || testkit::Text(child) == "Fontloupe 開発チーム";
