@@ -14,8 +14,8 @@ WINE10_ROOT=$BUILD/wine10-root
 PDF_DIR=$HOME/PDF
 # Runs a command of the selected runtime. Wine 10 runs in its root, entered
 # with bwrap, which leaves no mounts behind; it shares the host's displays and
-# cupsd through their sockets, and sees the sources, the build tree and the
-# printed pages at the same paths as the host.
+# build tree's cupsd through their sockets, and sees the sources, the build
+# tree and the printed pages at the same paths as the host.
 in_runtime() {
   if [ -z "${FL_WINE:-}" ]; then
     "$@"
@@ -23,7 +23,7 @@ in_runtime() {
   fi
   mkdir -p "$PDF_DIR"
   bwrap --bind "$WINE10_ROOT" / --proc /proc --dev-bind /dev /dev \
-    --bind /tmp/.X11-unix /tmp/.X11-unix --bind /run/cups /run/cups \
+    --bind /tmp/.X11-unix /tmp/.X11-unix \
     --bind "$ROOT" "$ROOT" --bind "$BUILD" "$BUILD" --bind "$PDF_DIR" "$PDF_DIR" -- "$@"
 }
 # The prefix for a display DPI in the selected runtime: the plain one without a
@@ -61,6 +61,14 @@ display_free "$display" || { echo "No free display number from :100 to :299" >&2
 [ "$(cat "$BUILD/.display" 2>/dev/null)" = "$display" ] || printf '%s' "$display" >"$BUILD/.display"
 [ -e "/tmp/.fonttools-X$display" ] || printf '%s' "$BUILD" >"/tmp/.fonttools-X$display"
 XVFB_DISPLAY=:$display
+
+# Each build tree also has a cupsd of its own, so it never meets the host's or
+# another tree's: libcups (lpadmin, lpstat, Wine's printing) reaches it
+# through its socket in the tree, which CUPS_SERVER names. Its spool and state
+# are in /tmp, where its filters, which run as the user lp, reach them
+# whatever folder holds the tree.
+export CUPS_SERVER=$BUILD/cups.sock
+CUPS_STATE=/tmp/.fonttools-cups$display
 
 # Wine runs in the Japanese locale, so its ANSI code page is 932.  Called only
 # after setup has generated the locale.
