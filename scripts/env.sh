@@ -3,33 +3,46 @@ ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 BUILD=${BUILD:-$ROOT/build}
 mkdir -p "$BUILD"
 BUILD=$(cd "$BUILD" && pwd)
-# Two Wine runtimes run the programs: the host's (Wine 8), and with FL_WINE=10
-# Wine 10 from a Debian 13 root in the build tree (scripts/wine10-root).
-case "${FL_WINE:-}" in
-  ''|10) ;;
-  *) echo "FL_WINE is empty (the host's Wine) or 10, not $FL_WINE" >&2; exit 2 ;;
-esac
-WINE10_ROOT=$BUILD/wine10-root
+# Two Wine runtimes run the programs: Wine 8 (the default) and, with
+# FL_WINE=10, Wine 10. Each is the host's Wine when the host's release has it,
+# and otherwise comes from a root of the release that has it, made in the
+# build tree (scripts/wine-root); scripts/releases.txt says which is which.
+# release_field COLUMN VALUE FIELD: a field of the release whose COLUMN is
+# VALUE (1 the release, 2 its Wine, 3 and 4 its package names).
+release_field() {
+  awk -v k="$1" -v v="$2" -v f="$3" '$1 !~ /^#/ && $k == v { print $f }' "$ROOT/scripts/releases.txt"
+}
+HOST_RELEASE=$(. /etc/os-release && printf '%s' "${VERSION_CODENAME:-}")
+HOST_WINE=$(release_field 1 "$HOST_RELEASE" 2)
+if [ -z "$(release_field 2 "${FL_WINE:-8}" 1)" ]; then
+  echo "FL_WINE is 8 (or empty) or 10, not $FL_WINE" >&2
+  exit 2
+fi
+# The root of the selected runtime, used when the host's Wine is another.
+wine_root() { printf '%s' "$BUILD/wine${FL_WINE:-8}-root"; }
 # The folder where the cups-pdf printer writes root's jobs.
 PDF_DIR=$HOME/PDF
-# Runs a command of the selected runtime. Wine 10 runs in its root, entered
-# with bwrap, which leaves no mounts behind; it shares the host's displays and
-# cupsd through their sockets, and sees the sources, the build tree and the
-# printed pages at the same paths as the host.
+# Runs a command of the selected runtime. A runtime from a root runs there,
+# entered with bwrap, which leaves no mounts behind; it shares the host's
+# displays and the build tree's cupsd through their sockets, and sees the
+# sources, the build tree and the printed pages at the same paths as the host.
 in_runtime() {
-  if [ -z "${FL_WINE:-}" ]; then
+  if [ "${FL_WINE:-8}" = "$HOST_WINE" ]; then
     "$@"
     return
   fi
   mkdir -p "$PDF_DIR"
-  bwrap --bind "$WINE10_ROOT" / --proc /proc --dev-bind /dev /dev \
-    --bind /tmp/.X11-unix /tmp/.X11-unix --bind /run/cups /run/cups \
+  bwrap --bind "$(wine_root)" / --proc /proc --dev-bind /dev /dev --bind /tmp/.X11-unix /tmp/.X11-unix \
     --bind "$ROOT" "$ROOT" --bind "$BUILD" "$BUILD" --bind "$PDF_DIR" "$PDF_DIR" -- "$@"
 }
 # The prefix for a display DPI in the selected runtime: the plain one without a
 # DPI, or a copy of it set to that DPI (made by scripts/make-prefix). FL_DPI=144
-# selects the copy; FL_WINE=10 the prefixes of Wine 10.
-prefix_for_dpi() { printf '%s' "$BUILD/wineprefix${FL_WINE:+-wine$FL_WINE}${1:+-${1}dpi}"; }
+# selects the copy. Wine 8's prefixes are wineprefix*, Wine 10's
+# wineprefix-wine10*.
+prefix_for_dpi() {
+  local wine=-wine${FL_WINE:-8}
+  printf '%s' "$BUILD/wineprefix${wine%-wine8}${1:+-${1}dpi}"
+}
 WINEPREFIX=$(prefix_for_dpi "${FL_DPI:-}")
 export WINEPREFIX
 export WINEARCH=win64
@@ -61,6 +74,14 @@ display_free "$display" || { echo "No free display number from :100 to :299" >&2
 [ "$(cat "$BUILD/.display" 2>/dev/null)" = "$display" ] || printf '%s' "$display" >"$BUILD/.display"
 [ -e "/tmp/.fonttools-X$display" ] || printf '%s' "$BUILD" >"/tmp/.fonttools-X$display"
 XVFB_DISPLAY=:$display
+
+# Each build tree also has a cupsd of its own, so it never meets the host's or
+# another tree's: libcups (lpadmin, lpstat, Wine's printing) reaches it
+# through its socket in the tree, which CUPS_SERVER names. Its spool and state
+# are in /tmp, where its filters, which run as the user lp, reach them
+# whatever folder holds the tree.
+export CUPS_SERVER=$BUILD/cups.sock
+CUPS_STATE=/tmp/.fonttools-cups$display
 
 # Wine runs in the Japanese locale, so its ANSI code page is 932.  Called only
 # after setup has generated the locale.

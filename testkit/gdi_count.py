@@ -52,7 +52,9 @@ def count(trace_path, answer_path):
 
 
 def main(command):
-    work = tempfile.mkdtemp(prefix='gdi-count-')
+    # In the working folder, in the build tree: a runtime from a root sees that
+    # at the same path, but not the host's /tmp.
+    work = tempfile.mkdtemp(prefix='gdi-count-', dir=os.getcwd())
     try:
         trace = os.path.join(work, 'trace')
         answer = os.path.join(work, 'counts')
