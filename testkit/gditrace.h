@@ -40,7 +40,7 @@ bool ReadGdiCounts(DWORD pid, GdiCounts* counts, DWORD timeoutMs = 10000);
 // time they take, summed per phase.
 class GdiLedger {
 public:
-    explicit GdiLedger(DWORD pid) : pid_(pid), lastTick_(0) {}
+    explicit GdiLedger(DWORD pid) : pid_(pid), lastTick_(0), lowest_(0) {}
     // Takes the current counts as the starting point; false as ReadGdiCounts.
     bool Open();
     // Charges what the process made and freed since the last reading, and the
@@ -48,6 +48,10 @@ public:
     bool Charge(const std::string& phase);
     // Handles made and not freed since Open, over all phases.
     long Held() const;
+    // The fewest handles held, as Held counts them, at any reading since
+    // Open or the last ResetLowest.
+    long Lowest() const { return lowest_; }
+    void ResetLowest() { lowest_ = Held(); }
     // One line per phase, in the order first charged: made, freed, held and
     // seconds.
     std::string Report() const;
@@ -61,6 +65,7 @@ private:
     DWORD pid_;
     GdiCounts last_;
     DWORD lastTick_;
+    long lowest_;
     std::vector<Phase> phases_;
 };
 
@@ -75,8 +80,10 @@ public:
     // after them as the measure for the rounds that follow.
     void WarmUp(int rounds, const Round& round);
     // Runs the next rounds, each of which must leave the top-level windows as
-    // they were, and expects the handles held after them to be 0 (within
-    // +-2). Prints the ledger of the warm-up and of the rounds.
+    // they were, and expects the fewest handles held at any reading of their
+    // last tenth to be those of their first tenth (within +-2): a handle kept
+    // by any command raises that floor. Prints the ledger of the warm-up and
+    // of the rounds.
     void Run(int rounds, const Round& round);
 
 private:
