@@ -81,9 +81,9 @@ public:
     void WarmUp(int rounds, const Round& round);
     // Runs the next rounds, each of which must leave the top-level windows as
     // they were, and expects the fewest handles held at any reading of their
-    // last tenth to be those of their first tenth (within +-2): a handle kept
-    // by any command raises that floor. Prints the ledger of the warm-up and
-    // of the rounds.
+    // last tenth to exceed those of their first tenth by less than one per
+    // twenty rounds: a handle kept by any command raises that floor by one a
+    // round. Prints the ledger of the warm-up and of the rounds.
     void Run(int rounds, const Round& round);
 
 private:
