@@ -18,10 +18,10 @@ const wchar_t kDebugVariable[] = L"WINEDEBUG";
 // so the handles held after a phase vary by some handles from round to round.
 // The fewest held over a tenth of the rounds is compared instead; it may
 // still rise by a few handles once, when Wine keeps another cached context
-// and the pixels it last drew into. A handle a command keeps raises it by
-// one each time the command runs, so a rise of one in twenty rounds or more
-// is a leak.
-const int kRoundsPerHandle = 20;
+// and the pixels it last drew into (up to six handles seen). A handle a
+// command keeps raises it by one each time the command runs, at least every
+// other round, so a rise of one in ten rounds or more is a leak.
+const int kRoundsPerHandle = 10;
 
 // One line of the answer file: "SEQ MADE FREED"; false while it is missing
 // or being replaced.

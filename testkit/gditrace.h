@@ -82,8 +82,8 @@ public:
     // Runs the next rounds, each of which must leave the top-level windows as
     // they were, and expects the fewest handles held at any reading of their
     // last tenth to exceed those of their first tenth by less than one per
-    // twenty rounds: a handle kept by any command raises that floor by one a
-    // round. Prints the ledger of the warm-up and of the rounds.
+    // ten rounds: a handle kept by any command raises that floor by one each
+    // time it runs. Prints the ledger of the warm-up and of the rounds.
     void Run(int rounds, const Round& round);
 
 private:
