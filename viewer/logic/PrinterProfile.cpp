@@ -28,9 +28,11 @@ bool NextField(const char** pos, const char* end, std::string* field) {
 std::string ReadWholeValue(const std::function<size_t(char*, size_t)>& read) {
     std::vector<char> buffer(kPrinterProfileSize);
     size_t copied = read(buffer.data(), buffer.size());
-    // A registry value holds less than a megabyte; the bound only guards
-    // against a reader that always reports a full buffer.
-    while (copied >= buffer.size() - 1 && buffer.size() < (size_t(1) << 20)) {
+    // A reader that will not split a double-byte character may stop one byte
+    // short of a full buffer, so a copy of size - 2 bytes may be cut too. A
+    // registry value holds less than a megabyte; the bound only guards against
+    // a reader that always reports a full buffer.
+    while (copied + 2 >= buffer.size() && buffer.size() < (size_t(1) << 20)) {
         buffer.assign(buffer.size() * 2, '\0');
         copied = read(buffer.data(), buffer.size());
     }

@@ -19,7 +19,9 @@ const size_t kPrinterProfileSize = 64;
 
 // Reads a text whole through read(buffer, size), which copies at most size - 1
 // bytes and a NUL and returns how many it copied, as GetProfileStringA does:
-// while the copy fills the buffer, the buffer doubles and read runs again.
+// while the copy fills the buffer, or all of it but the last byte that a
+// double-byte character would have needed, the buffer doubles and read runs
+// again.
 std::string ReadWholeValue(const std::function<size_t(char*, size_t)>& read);
 
 // Splits value into its comma-separated fields; consecutive commas count as

@@ -7,6 +7,7 @@
 
 #include <cstring>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -56,29 +57,51 @@ TEST(PrinterProfile, MissingDeviceOrDriverMeansNoPrinter) {
     EXPECT_FALSE(SplitPrinterProfile(nullptr, &p));
 }
 
-TEST(PrinterProfile, ReadsTheValueWholeWhateverItsLength) {
-    for (size_t length : {0, 1, 62, 63, 64, 127, 128, 1000}) {
-        const std::string value(length, 'v');
-        int reads = 0;
-        const std::string got = ReadWholeValue([&](char* buffer, size_t size) -> size_t {
-            ++reads;
-            const size_t copied = std::min(value.size(), size - 1);
-            memcpy(buffer, value.data(), copied);
-            buffer[copied] = '\0';
-            return copied;
-        });
-        EXPECT_EQ(got, value);
-        // Up to 62 characters one read of 64 bytes, as before.
-        if (length < kPrinterProfileSize - 1)
-            EXPECT_EQ(reads, 1) << length;
-    }
-}
-
 std::string Repeat(const std::string& text, int times) {
     std::string result;
     for (int i = 0; i < times; ++i)
         result += text;
     return result;
+}
+
+// Reads value as GetProfileStringA does: at most size - 1 bytes and a NUL. A
+// reader that keeps characters whole stops before a double-byte character
+// that would not fit, one byte short of that.
+size_t ReadInto(const std::string& value, bool wholeChars, char* buffer, size_t size) {
+    size_t copied = 0;
+    while (copied < value.size()) {
+        const unsigned char lead = value[copied];
+        const bool twoBytes = wholeChars && ((lead >= 0x81 && lead <= 0x9F) || lead >= 0xE0);
+        const size_t step = twoBytes ? 2 : 1;
+        if (copied + step > size - 1)
+            break;
+        copied += step;
+    }
+    memcpy(buffer, value.data(), copied);
+    buffer[copied] = '\0';
+    return copied;
+}
+
+TEST(PrinterProfile, ReadsTheValueWholeWhateverItsLength) {
+    std::vector<std::string> values;
+    for (size_t length : {0, 1, 61, 62, 63, 64, 127, 128, 1000})
+        values.push_back(std::string(length, 'v'));
+    // 32 "表" end on byte 64: a reader keeping characters whole copies 62.
+    values.push_back(Repeat("表", 32) + ",winspool,Ne01:");
+    values.push_back("P" + Repeat("表", 31) + ",winspool,Ne01:");
+    values.push_back(Repeat("ぁ", 70));
+    for (bool wholeChars : {false, true})
+        for (const std::string& value : values) {
+            int reads = 0;
+            const std::string got = ReadWholeValue([&](char* buffer, size_t size) {
+                ++reads;
+                return ReadInto(value, wholeChars, buffer, size);
+            });
+            EXPECT_EQ(got, value) << wholeChars;
+            // Up to 61 bytes one read of 64 bytes, as before.
+            if (value.size() + 2 < kPrinterProfileSize)
+                EXPECT_EQ(reads, 1) << value.size();
+        }
 }
 
 TEST(PrinterProfile, NameIsCutAtAWholeCharacter) {
@@ -92,6 +115,9 @@ TEST(PrinterProfile, NameIsCutAtAWholeCharacter) {
         {caption, std::string(100, 'P'), 100, caption + std::string(80, 'P')},
         // The 40th "表" would end on byte 81.
         {caption, "P" + Repeat("表", 41), 100, caption + "P" + Repeat("表", 39)},
+        // The 40th "ぁ" (82 9F) ends on byte 99: its trail byte is in the
+        // lead-byte range, yet it ends a whole character.
+        {caption, Repeat("ぁ", 41), 100, caption + Repeat("ぁ", 40)},
         // The printer name's own buffer: 63 of 130 "ソ" (trail byte 0x5C).
         {"", Repeat("ソ", 130), 128, Repeat("ソ", 63)},
         {"full", "x", 5, "full"},
