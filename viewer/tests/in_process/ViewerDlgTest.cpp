@@ -1,18 +1,15 @@
 // The main dialog run in the test's own process, where its state and GDI
-// objects can be seen (Wine answers WM_GETFONT and WM_GETICON from another
-// process with nothing): the default-printer routines against the CUPS printer
+// objects can be seen: the default-printer routines against the CUPS printer
 // and without a default printer, and the sample box's font objects while a
 // second thread chooses fonts.
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <cstring>
-#include <functional>
 #include <string>
-#include <thread>
 
 #include "FontDialog.h"
-#include "ViewerDlg.h"
+#include "InProcessDialog.h"
 #include "res/resource.h"
 #include "testkit.h"
 
@@ -21,32 +18,8 @@ CWinApp theApp;
 
 namespace {
 
-class Probe : public CViewerDlg {
-public:
-    using CViewerDlg::CreateDefaultPrinterDC;
-    using CViewerDlg::GetDefaultPrinterDC;
-    using CViewerDlg::m_hIcon;
-    using CViewerDlg::m_hScreenFont;
-    using CViewerDlg::m_lfCurrent;
-    using CViewerDlg::m_lfPrinter;
-    using CViewerDlg::m_szPrinterName;
-};
-
-// Runs the dialog modally while script runs on a second thread with its
-// window; cancels the dialog when the script returns.
-void RunDialog(Probe& probe, const std::function<void(HWND)>& script) {
-    theApp.m_pMainWnd = &probe;
-    std::thread driver([&] {
-        HWND main = testkit::WaitForWindow(GetCurrentProcessId(), "#32770", "Fontloupe");
-        if (main)
-            script(main);
-        else
-            ADD_FAILURE() << "no main dialog";
-        PostMessageA(main, WM_COMMAND, IDCANCEL, 0);
-    });
-    probe.DoModal();
-    driver.join();
-}
+using fontloupe::Probe;
+using fontloupe::RunDialog;
 
 // A font record as text, its face name up to the NUL.
 std::string Describe(const LOGFONTA& lf) {

@@ -1,6 +1,7 @@
 // "テスト印刷" of the real Fontloupe.exe. The refusals must queue no job; the
 // printing case runs only under print_test.sh, which names the file for the
-// printer's metrics in PRINT_INFO and then checks the printed page's ink.
+// printer's metrics in PRINT_INFO and then checks the printed page's ink, and
+// with a long printer name also the caption of the dialog run in-process.
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -11,6 +12,10 @@
 
 #include "FontDialog.h"
 #include "Fontloupe.h"
+#include "InProcessDialog.h"
+
+// The dialogs' owner is the application's main window.
+CWinApp theApp;
 
 namespace {
 
@@ -71,36 +76,52 @@ std::string CaptionOf(const std::string& name) {
     return "☆ Printer Font ☆ " + std::string(name.c_str(), end);
 }
 
+// Makes the printer that print_test.sh named in LONG_PRINTER the default
+// printer and returns its name; null when the test runs without one.
+const char* UseLongPrinter() {
+    const char* longPrinter = std::getenv("LONG_PRINTER");
+    if (!longPrinter)
+        return nullptr;
+    // A printer is installed before it is used: Wine adds a new CUPS queue to
+    // its printers in the background once its spooler loads.
+    HANDLE installed = nullptr;
+    for (int i = 0; i < 150 && !OpenPrinterA(const_cast<char*>(longPrinter), &installed, nullptr);
+         ++i)
+        testkit::Sleep(200);
+    EXPECT_TRUE(installed) << longPrinter;
+    ClosePrinter(installed);
+    testkit::SetDefaultPrinterValue(std::string(longPrinter) + ",wineps.drv,CUPS:" + longPrinter);
+    return longPrinter;
+}
+
+// With a long printer name, the caption the dialog holds, and paints, is the
+// name as far as it fits: whole characters, not one byte fewer.
+TEST(TestPrint, CaptionHoldsThePrinterNameAsFarAsItFits) {
+    testkit::PrinterValueGuard restore;
+    const char* longPrinter = UseLongPrinter();
+    if (!longPrinter)
+        GTEST_SKIP() << "run by print_test.sh";
+    fontloupe::Probe probe;
+    fontloupe::RunDialog(probe, [](HWND main) {
+        LOGFONTA lf;
+        EXPECT_TRUE(fontdialog::Choose(main, ID_PRINTER_FONT, kPrinterFont, &lf));
+    });
+    EXPECT_EQ(probe.m_szFontKind, CaptionOf(longPrinter));
+}
+
 // Chooses a printer font, measures it on the default printer for the page
-// check, and prints. With LONG_PRINTER, that printer is made the default
-// first, and the caption shows its name as far as it fits.
+// check, and prints; with LONG_PRINTER, on that printer.
 TEST(TestPrint, PrintsThePrinterFont) {
     const char* info = std::getenv("PRINT_INFO");
     if (!info)
         GTEST_SKIP() << "run by print_test.sh";
-    const char* longPrinter = std::getenv("LONG_PRINTER");
     testkit::PrinterValueGuard restore;
-    if (longPrinter) {
-        // A printer is installed before it is used: Wine adds a new CUPS
-        // queue to its printers in the background once its spooler loads.
-        HANDLE installed = nullptr;
-        for (int i = 0;
-             i < 150 && !OpenPrinterA(const_cast<char*>(longPrinter), &installed, nullptr); ++i)
-            testkit::Sleep(200);
-        ASSERT_TRUE(installed) << longPrinter;
-        ClosePrinter(installed);
-        testkit::SetDefaultPrinterValue(std::string(longPrinter) +
-                                        ",wineps.drv,CUPS:" + longPrinter);
-    }
+    UseLongPrinter();
     testkit::Program program;
     HWND main = fontloupe::Start(program);
     ASSERT_TRUE(main);
     LOGFONTA lf;
     ASSERT_TRUE(fontdialog::Choose(main, ID_PRINTER_FONT, kPrinterFont, &lf));
-    if (longPrinter) {
-        EXPECT_EQ(fontloupe::PanelDifferences(main, lf, CaptionOf(longPrinter)), 0)
-            << CaptionOf(longPrinter);
-    }
 
     // The default printer opened as the program opens it: "device,driver,port".
     std::string value;
