@@ -9,25 +9,27 @@ Text page (UTF-8, written to the file in code page 932):
   other lines are paragraphs; blank lines are skipped.
 
 The file holds the internal files |CONTEXT, |FONT, |SYSTEM and |TOPIC,
-uncompressed, with no phrase table.
+uncompressed, with no phrase table. The one topic's records run on from one
+4 KiB topic block into the next, past each block's header.
 """
 import struct
 import sys
 
 BLOCK = 0x1000          # topic block size of an uncompressed 3.1 file
+BLOCK_HEADER = 12       # TOPICBLOCKHEADER at the start of each block
 CHARSET_SHIFTJIS = 128
 FACE = "ＭＳ ゴシック"
 FONTS = [(0x01, 24), (0x00, 20), (0x01, 20)]  # (bold flag, half points): title, text, heading
 
 
 def cp932(text):
-    data = text.encode("cp932")
-    # The viewer writes the text out as RTF byte by byte, so a second byte
-    # that is "\", "{" or "}" would break a character in two.
-    for b in (0x5C, 0x7B, 0x7D):
-        if b in data:
-            sys.exit(f"text holds byte 0x{b:02X}, which the help viewer cannot show: {text!r}")
-    return data
+    # A second byte of 0x5C, 0x7B or 0x7D (表, 構, ソ) is fine: the viewer
+    # escapes it in the RTF it fills its window with, and the rich edit
+    # control reads it back as the same byte of the same character.
+    try:
+        return text.encode("cp932")
+    except UnicodeEncodeError as e:
+        sys.exit(f"text holds {text[e.start]!r}, which code page 932 lacks: {text!r}")
 
 
 def parse(path):
@@ -113,7 +115,9 @@ def display_record(paragraphs):
 
 def topic_file(title, paragraphs):
     link_data1, link_data2 = display_record(paragraphs)
-    header_ref = 0x0C
+    # Topic positions count from the start of the first block, its header
+    # included; both links start in that block.
+    header_ref = BLOCK_HEADER
     header_len = 21 + 28 + len(title) + 1
     display_ref = header_ref + header_len
     display = topic_link(0x20, link_data1, link_data2, header_ref, 0xFFFFFFFF)
@@ -124,11 +128,16 @@ def topic_file(title, paragraphs):
     header = topic_link(0x02, topic_header, title + b"\0", 0xFFFFFFFF, display_ref)
     assert len(header) == header_len
     body = header + display
-    block_header = struct.pack("<IIi", display_ref, header_ref, header_ref)
-    block = block_header + body
-    if len(block) > BLOCK:
-        sys.exit("the help page does not fit one topic block")
-    return block + b"\0" * (BLOCK - len(block))
+    # Each block starts with its header: the last topic link begun before
+    # its end, the first one begun in it (none after the first block), and
+    # the last topic header. The rest of the body runs on in the next block.
+    room = BLOCK - BLOCK_HEADER
+    out = b""
+    for start in range(0, len(body), room):
+        first = header_ref if start == 0 else 0xFFFFFFFF
+        block = struct.pack("<IIi", display_ref, first, header_ref) + body[start:start + room]
+        out += block + b"\0" * (BLOCK - len(block))
+    return out
 
 
 def build(path):
