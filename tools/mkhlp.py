@@ -6,7 +6,8 @@ Usage: mkhlp.py page.txt out.hlp [--check]   (--check: compare, do not write)
 Text page (UTF-8, written to the file in code page 932):
   "= Title"   the help file's title and the topic's heading;
   "# Heading" a heading in bold;
-  other lines are paragraphs; blank lines are skipped.
+  other lines are paragraphs; a run of blank lines between two of them is
+  one empty paragraph, which keeps two code blocks or two lists apart.
 
 The file holds the internal files |CONTEXT, |FONT, |SYSTEM and |TOPIC,
 uncompressed, with no phrase table. The one topic's records run on from one
@@ -20,6 +21,7 @@ BLOCK_HEADER = 12       # TOPICBLOCKHEADER at the start of each block
 CHARSET_SHIFTJIS = 128
 FACE = "ＭＳ ゴシック"
 FONTS = [(0x01, 24), (0x00, 20), (0x01, 20)]  # (bold flag, half points): title, text, heading
+BLANK = (1, "")  # the paragraph a blank line gives: empty, in the text font
 
 
 def cp932(text):
@@ -38,6 +40,9 @@ def parse(path):
         for raw in f:
             line = raw.rstrip("\n")
             if not line.strip():
+                # Only between two lines: the first and last stay unbroken.
+                if paragraphs and paragraphs[-1] != BLANK:
+                    paragraphs.append(BLANK)
                 continue
             if line.startswith("= "):
                 title = line[2:]
@@ -48,6 +53,8 @@ def parse(path):
                 paragraphs.append((1, line))
     if title is None:
         sys.exit(f"{path}: no title line")
+    if paragraphs and paragraphs[-1] == BLANK:
+        paragraphs.pop()
     return title, paragraphs
 
 
