@@ -25,9 +25,8 @@ BLANK = (1, "")  # the paragraph a blank line gives: empty, in the text font
 
 
 def cp932(text):
-    # A second byte of 0x5C, 0x7B or 0x7D (表, 構, ソ) is fine: the viewer
-    # escapes it in the RTF it fills its window with, and the rich edit
-    # control reads it back as the same byte of the same character.
+    # Characters whose second byte is 0x5C, 0x7B or 0x7D (表, 構, ソ) go in as
+    # they are: the help viewer shows them whole.
     try:
         return text.encode("cp932")
     except UnicodeEncodeError as e:
@@ -40,7 +39,8 @@ def parse(path):
         for raw in f:
             line = raw.rstrip("\n")
             if not line.strip():
-                # Only between two lines: the first and last stay unbroken.
+                # A run of blank lines gives one empty paragraph; those before
+                # the first line and after the last give none.
                 if paragraphs and paragraphs[-1] != BLANK:
                     paragraphs.append(BLANK)
                 continue
