@@ -6,28 +6,31 @@ Usage: mkhlp.py page.txt out.hlp [--check]   (--check: compare, do not write)
 Text page (UTF-8, written to the file in code page 932):
   "= Title"   the help file's title and the topic's heading;
   "# Heading" a heading in bold;
-  other lines are paragraphs; blank lines are skipped.
+  other lines are paragraphs; a run of blank lines between two of them is
+  one empty paragraph, which keeps two code blocks or two lists apart.
 
 The file holds the internal files |CONTEXT, |FONT, |SYSTEM and |TOPIC,
-uncompressed, with no phrase table.
+uncompressed, with no phrase table. The one topic's records run on from one
+4 KiB topic block into the next, past each block's header.
 """
 import struct
 import sys
 
 BLOCK = 0x1000          # topic block size of an uncompressed 3.1 file
+BLOCK_HEADER = 12       # TOPICBLOCKHEADER at the start of each block
 CHARSET_SHIFTJIS = 128
 FACE = "ＭＳ ゴシック"
 FONTS = [(0x01, 24), (0x00, 20), (0x01, 20)]  # (bold flag, half points): title, text, heading
+BLANK = (1, "")  # the paragraph a blank line gives: empty, in the text font
 
 
 def cp932(text):
-    data = text.encode("cp932")
-    # The viewer writes the text out as RTF byte by byte, so a second byte
-    # that is "\", "{" or "}" would break a character in two.
-    for b in (0x5C, 0x7B, 0x7D):
-        if b in data:
-            sys.exit(f"text holds byte 0x{b:02X}, which the help viewer cannot show: {text!r}")
-    return data
+    # Characters whose second byte is 0x5C, 0x7B or 0x7D (表, 構, ソ) go in as
+    # they are: the help viewer shows them whole.
+    try:
+        return text.encode("cp932")
+    except UnicodeEncodeError as e:
+        sys.exit(f"text holds {text[e.start]!r}, which code page 932 lacks: {text!r}")
 
 
 def parse(path):
@@ -36,6 +39,10 @@ def parse(path):
         for raw in f:
             line = raw.rstrip("\n")
             if not line.strip():
+                # A run of blank lines gives one empty paragraph; those before
+                # the first line and after the last give none.
+                if paragraphs and paragraphs[-1] != BLANK:
+                    paragraphs.append(BLANK)
                 continue
             if line.startswith("= "):
                 title = line[2:]
@@ -46,6 +53,8 @@ def parse(path):
                 paragraphs.append((1, line))
     if title is None:
         sys.exit(f"{path}: no title line")
+    if paragraphs and paragraphs[-1] == BLANK:
+        paragraphs.pop()
     return title, paragraphs
 
 
@@ -113,7 +122,9 @@ def display_record(paragraphs):
 
 def topic_file(title, paragraphs):
     link_data1, link_data2 = display_record(paragraphs)
-    header_ref = 0x0C
+    # Topic positions count from the start of the first block, its header
+    # included; both links start in that block.
+    header_ref = BLOCK_HEADER
     header_len = 21 + 28 + len(title) + 1
     display_ref = header_ref + header_len
     display = topic_link(0x20, link_data1, link_data2, header_ref, 0xFFFFFFFF)
@@ -124,11 +135,16 @@ def topic_file(title, paragraphs):
     header = topic_link(0x02, topic_header, title + b"\0", 0xFFFFFFFF, display_ref)
     assert len(header) == header_len
     body = header + display
-    block_header = struct.pack("<IIi", display_ref, header_ref, header_ref)
-    block = block_header + body
-    if len(block) > BLOCK:
-        sys.exit("the help page does not fit one topic block")
-    return block + b"\0" * (BLOCK - len(block))
+    # Each block starts with its header: the last topic link begun before
+    # its end, the first one begun in it (none after the first block), and
+    # the last topic header. The rest of the body runs on in the next block.
+    room = BLOCK - BLOCK_HEADER
+    out = b""
+    for start in range(0, len(body), room):
+        first = header_ref if start == 0 else 0xFFFFFFFF
+        block = struct.pack("<IIi", display_ref, first, header_ref) + body[start:start + room]
+        out += block + b"\0" * (BLOCK - len(block))
+    return out
 
 
 def build(path):

@@ -7,7 +7,8 @@ Usage: mkhtml.py page.txt out.html VERSION
 The title line becomes the page's header, "# Heading" lines its headings,
 runs of numbered lines ("1. ...") ordered lists with the numbers as written,
 runs of lines indented by two spaces code blocks, and every other line a
-paragraph. The page is written in code page 932 and
+paragraph. A blank line ends a list or a code block, so the next one starts
+anew. The page is written in code page 932 and
 says so; VERSION goes into its footer.
 """
 import html
@@ -65,9 +66,10 @@ def body(paragraphs):
             lines.append(("" if in_code else "<pre>") + html.escape(text[len(CODE):]))
         elif kind == 2:
             lines.append(f"<h2>{html.escape(text)}</h2>")
-        elif kind == 1:
+        elif kind == 1 and text:
             lines.append(f"<p>{html.escape(text)}</p>")
-        # kind 0, the title, is the header already.
+        # kind 0, the title, is the header already; an empty paragraph, a
+        # blank line, has only ended a list or a code block.
         in_code = code
     if in_list:
         lines.append("</ol>")

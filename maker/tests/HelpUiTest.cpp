@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
+#include <vector>
 
 #include "FontsmithDriver.h"
 #include "PageOpener.h"
@@ -22,6 +24,24 @@ const std::string kRecord = WORK_DIR "\\opened.txt";
 const char kOtherDir[] = "C:\\";
 
 fs::path Wide(const std::string& cp932) { return fs::path(testkit::FromCp932(cp932)); }
+
+// The lines of the text page the help file is made from (UTF-8), in code page
+// 932 and without their heading marks; blank lines left out.
+std::vector<std::string> HelpTextLines() {
+    std::vector<std::string> lines;
+    std::ifstream in(HELP_TEXT, std::ios::binary);
+    for (std::string line; std::getline(in, line);) {
+        if (line.find_first_not_of(' ') == std::string::npos)
+            continue;
+        if (line.rfind("= ", 0) == 0 || line.rfind("# ", 0) == 0)
+            line.erase(0, 2);
+        std::wstring wide(line.size(), L'\0');
+        wide.resize(MultiByteToWideChar(CP_UTF8, 0, line.data(), (int)line.size(), wide.data(),
+                                        (int)wide.size()));
+        lines.push_back(testkit::ToCp932(wide));
+    }
+    return lines;
+}
 
 // Whether the message box shows that system icon: the pixels of its icon
 // control against the icon drawn here on the control's background.
@@ -68,6 +88,11 @@ TEST_F(HelpUi, EachWindowsVersionShowsItsOwnHelp) {
         } else {
             const std::string help = testkit::WinHelpShows();
             EXPECT_EQ(0u, help.find("Fontsmith ヘルプ")) << help;
+            // The whole page, over all its topic blocks.
+            const std::vector<std::string> lines = HelpTextLines();
+            ASSERT_LT(20u, lines.size());
+            for (const std::string& line : lines)
+                EXPECT_NE(std::string::npos, help.find(line)) << line;
             EXPECT_FALSE(fs::exists(Wide(kRecord))) << "the shell was asked to open something";
         }
         EXPECT_FALSE(testkit::WaitForMessageBox(pid, 500).hwnd);

@@ -44,6 +44,11 @@ class HelpPage(unittest.TestCase):
         self.assertIn("<p>例:</p>\n<pre>a &lt;b&gt;;\n  c;</pre>\n"
                       '<ol>\n  <li value="1">d</li>\n</ol>\n<pre>e</pre>\n</main>', page)
 
+    def test_a_blank_line_keeps_two_code_blocks_or_lists_apart(self):
+        page = page_of("= t\n  a\n\n\n  b\n1. c\n\n2. d\n\n")
+        self.assertIn('<main>\n<pre>a</pre>\n<pre>b</pre>\n<ol>\n  <li value="1">c</li>\n</ol>\n'
+                      '<ol>\n  <li value="2">d</li>\n</ol>\n</main>', page)
+
     def test_every_line_of_the_help_text_is_on_the_page(self):
         page = mkhtml.build(HELP_TEXT, "1.00").decode("cp932")
         with open(HELP_TEXT, encoding="utf-8") as f:
