@@ -20,8 +20,9 @@ if [ -z "$(release_field 2 "${FL_WINE:-8}" 1)" ]; then
 fi
 # The root of the selected runtime, used when the host's Wine is another.
 wine_root() { printf '%s' "$BUILD/wine${FL_WINE:-8}-root"; }
-# The folder where the cups-pdf printer writes root's jobs.
-PDF_DIR=$HOME/PDF
+# The folder where the cups-pdf printer writes the user's jobs; the build's
+# printing tests take it from here (CUPS_PDF_DIR).
+export PDF_DIR=$HOME/PDF
 # Runs a command of the selected runtime. A runtime from a root runs there,
 # entered with bwrap, which leaves no mounts behind; it shares the host's
 # displays and the build tree's cupsd through their sockets, and sees the
