@@ -1,8 +1,6 @@
 # Shared settings of the project's scripts; sourced, not run.
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-BUILD=${BUILD:-$ROOT/build}
-mkdir -p "$BUILD"
-BUILD=$(cd "$BUILD" && pwd)
+BUILD=$(realpath -m "${BUILD:-$ROOT/build}")
 # Two Wine runtimes run the programs: Wine 8 (the default) and, with
 # FL_WINE=10, Wine 10. Each is the host's Wine when the host's release has it,
 # and otherwise comes from a root of the release that has it, made in the
@@ -51,38 +49,11 @@ export WINEDEBUG=${WINEDEBUG:--all}
 # No Mono or Gecko installer prompts: the programs need neither.
 export WINEDLLOVERRIDES="mscoree=;mshtml="
 
-# Each build tree has its own virtual display, chosen once and kept in the
-# tree (.display), so two trees never share windows. A tree claims its number
-# in /tmp; a number is free when no other tree claims it and no server holds
-# it, by its lock file or by its abstract socket, which a root sharing the
-# host's network sees too.
-display_free() {
-  local claim
-  claim=$(cat "/tmp/.fonttools-X$1" 2>/dev/null) || claim=
-  if [ -n "$claim" ]; then
-    [ "$claim" = "$BUILD" ]
-    return
-  fi
-  [ ! -e "/tmp/.X$1-lock" ] && ! grep -q "@/tmp/.X11-unix/X$1\$" /proc/net/unix 2>/dev/null
-}
-display=$(cat "$BUILD/.display" 2>/dev/null) ||
-  display=$((100 + $(printf '%s' "$BUILD" | cksum | cut -d' ' -f1) % 100))
-for _ in $(seq 200); do
-  display_free "$display" && break
-  display=$((display < 299 ? display + 1 : 100))
-done
-display_free "$display" || { echo "No free display number from :100 to :299" >&2; exit 1; }
-[ "$(cat "$BUILD/.display" 2>/dev/null)" = "$display" ] || printf '%s' "$display" >"$BUILD/.display"
-[ -e "/tmp/.fonttools-X$display" ] || printf '%s' "$BUILD" >"/tmp/.fonttools-X$display"
-XVFB_DISPLAY=:$display
-
-# Each build tree also has a cupsd of its own, so it never meets the host's or
-# another tree's: libcups (lpadmin, lpstat, Wine's printing) reaches it
-# through its socket in the tree, which CUPS_SERVER names. Its spool and state
-# are in /tmp, where its filters, which run as the user lp, reach them
-# whatever folder holds the tree.
+# Each build tree has its own virtual display, whose number scripts/services
+# claims and keeps in the tree (.display), and a cupsd of its own, which libcups
+# (lpadmin, lpstat, Wine's printing) reaches through its socket in the tree.
+tree_display() { printf ':%s' "$(cat "$BUILD/.display")"; }
 export CUPS_SERVER=$BUILD/cups.sock
-CUPS_STATE=/tmp/.fonttools-cups$display
 
 # Wine runs in the Japanese locale, so its ANSI code page is 932.  Called only
 # after setup has generated the locale.
