@@ -60,3 +60,13 @@ export CUPS_SERVER=$BUILD/cups.sock
 japanese_locale() { export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8; }
 
 say() { printf '%s\n' "$*" >&2; }
+# photograph DISPLAY PROGRAM.exe PICTURE: starts the program on the display
+# (its wine-exec is $program) and, once it has drawn, saves a picture of the
+# display cut to its windows (the desktop is black).
+photograph() {
+  FL_DISPLAY=$1 "$ROOT/scripts/wine-exec" "$BUILD" "$2" &
+  program=$!
+  sleep 5
+  mkdir -p "$(dirname "$3")"
+  DISPLAY=$1 import -window root png:- | convert - -bordercolor black -border 1 -trim +repage "$3"
+}
