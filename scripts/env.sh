@@ -60,6 +60,23 @@ export CUPS_SERVER=$BUILD/cups.sock
 japanese_locale() { export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8; }
 
 say() { printf '%s\n' "$*" >&2; }
+# The set-up's steps keep the output of the tools they run in logs in the
+# build tree. A script calls report_failures first: a command that fails then
+# names itself and its script.
+LOGS=$BUILD/logs
+report_failures() { trap 'say "${0##*/} failed (exit status $?) at: $BASH_COMMAND"' ERR; }
+# logged LOG COMMAND...: runs a step with its output added to LOG; if it fails,
+# says so with the log's path and end, and ends the script with its status.
+logged() {
+  local log=$1 status=0
+  shift
+  mkdir -p "$(dirname "$log")"
+  "$@" >>"$log" 2>&1 || status=$?
+  [ "$status" = 0 ] && return
+  say "${0##*/} failed (exit status $status) at: $*; its log: $log"
+  tail -n 20 "$log" | sed 's/^/  | /' >&2
+  exit "$status"
+}
 # photograph DISPLAY PROGRAM.exe PICTURE: starts the program on the display
 # (its wine-exec is $program) and, once it has drawn, saves a picture of the
 # display cut to its windows (the desktop is black).
