@@ -14,6 +14,7 @@ add_test(NAME native_viewer_logic COMMAND ${NATIVE_DIR}/viewer_logic_test
   WORKING_DIRECTORY ${NATIVE_DIR})
 add_test(NAME native_maker_logic COMMAND ${NATIVE_DIR}/maker_logic_test
   WORKING_DIRECTORY ${NATIVE_DIR})
-# Ten seconds per target, so that a regression fails here too.
-add_test(NAME native_fuzz COMMAND bash ${CMAKE_SOURCE_DIR}/tools/runfuzz.sh 10 ${NATIVE_DIR})
+# Every seed and the corpus replayed, then a second of fuzzing per target:
+# the test run finds a regression, and scripts/fuzz searches for longer.
+add_test(NAME native_fuzz COMMAND bash ${CMAKE_SOURCE_DIR}/scripts/runfuzz 1 ${NATIVE_DIR})
 set_tests_properties(native_fuzz PROPERTIES TIMEOUT 300)

@@ -10,32 +10,47 @@ function(fl_win_path out path)
   set(${out} "Z:${win}" PARENT_SCOPE)
 endfunction()
 
+# The lanes, WINE:DPI each (scripts/lanes.txt).
+file(STRINGS ${CMAKE_SOURCE_DIR}/scripts/lanes.txt FL_LANES REGEX "^[0-9]+:[0-9]*$")
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/scripts/lanes.txt)
+
 # fl_add_wine_test(name command...): a test that runs under Wine 8 (label
-# wine8), and again under Wine 10 (FL_WINE=10, see scripts/env.sh) as
-# name_wine10 with the label wine10. The twin is made once the test's folder
-# has been read, so it takes the properties set after the test was added:
-# environment, serial running, timeout, fixtures, locks and working folder.
+# wine8), and as name_wineN (FL_WINE=N, label wineN) in each other runtime
+# with a lane of the test's FL_DPI. The twins are made once the test's folder
+# has been read, so they take the properties set after the test was added.
 function(fl_add_wine_test name)
   add_test(NAME ${name} COMMAND ${ARGN})
   set_tests_properties(${name} PROPERTIES LABELS wine8)
-  set_property(GLOBAL PROPERTY FL_WINE10_COMMAND_${name} ${ARGN})
+  set_property(GLOBAL PROPERTY FL_TWIN_COMMAND_${name} ${ARGN})
   # A deferred call reads its arguments when it runs: the name goes in now.
-  cmake_language(EVAL CODE "cmake_language(DEFER CALL _fl_add_wine10_twin [[${name}]])")
+  cmake_language(EVAL CODE "cmake_language(DEFER CALL _fl_add_wine_twins [[${name}]])")
 endfunction()
 
-function(_fl_add_wine10_twin name)
-  get_property(command GLOBAL PROPERTY FL_WINE10_COMMAND_${name})
-  add_test(NAME ${name}_wine10 COMMAND ${command})
-  set(environment FL_WINE=10)
-  foreach(property ENVIRONMENT RUN_SERIAL TIMEOUT FIXTURES_REQUIRED RESOURCE_LOCK WORKING_DIRECTORY)
-    get_test_property(${name} ${property} value)
-    if(property STREQUAL "ENVIRONMENT" AND value)
-      list(APPEND environment ${value})
-    elseif(value)
-      set_tests_properties(${name}_wine10 PROPERTIES ${property} "${value}")
+function(_fl_add_wine_twins name)
+  get_property(command GLOBAL PROPERTY FL_TWIN_COMMAND_${name})
+  get_test_property(${name} ENVIRONMENT dpi)
+  string(REGEX MATCH "FL_DPI=[0-9]+" dpi "${dpi}")
+  string(REPLACE "FL_DPI=" "" dpi "${dpi}")
+  if(NOT "8:${dpi}" IN_LIST FL_LANES)
+    message(FATAL_ERROR "${name} runs in the lane 8:${dpi}, which scripts/lanes.txt lacks")
+  endif()
+  foreach(lane ${FL_LANES})
+    string(REGEX MATCH "^[0-9]+" wine ${lane})
+    if(lane STREQUAL "${wine}:${dpi}" AND NOT wine EQUAL 8)
+      set(twin ${name}_wine${wine})
+      add_test(NAME ${twin} COMMAND ${command})
+      set(environment FL_WINE=${wine})
+      foreach(property ENVIRONMENT RUN_SERIAL TIMEOUT FIXTURES_REQUIRED RESOURCE_LOCK WORKING_DIRECTORY)
+        get_test_property(${name} ${property} value)
+        if(property STREQUAL "ENVIRONMENT" AND value)
+          list(APPEND environment ${value})
+        elseif(value)
+          set_tests_properties(${twin} PROPERTIES ${property} "${value}")
+        endif()
+      endforeach()
+      set_tests_properties(${twin} PROPERTIES ENVIRONMENT "${environment}" LABELS wine${wine})
     endif()
   endforeach()
-  set_tests_properties(${name}_wine10 PROPERTIES ENVIRONMENT "${environment}" LABELS wine10)
 endfunction()
 
 # fl_add_test(NAME n SOURCES ... [LIBS ...] [DEPENDS ...] [GDI_COUNT] [WINE10]):
@@ -64,8 +79,8 @@ function(fl_add_test)
 endfunction()
 
 # fl_add_144dpi_test(program filter): runs the GoogleTest cases that filter
-# selects from a test program again, on a display of 144 DPI, on both
-# runtimes: FL_DPI makes the scripts use the runtime's prefix set to that DPI.
+# selects from a test program again, on a display of 144 DPI, in each
+# runtime's lane of 144 DPI: FL_DPI makes the scripts use that prefix.
 function(fl_add_144dpi_test program filter)
   fl_add_wine_test(${program}_144dpi ${program} --gtest_filter=${filter})
   set_tests_properties(${program}_144dpi PROPERTIES

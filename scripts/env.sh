@@ -1,8 +1,6 @@
 # Shared settings of the project's scripts; sourced, not run.
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-BUILD=${BUILD:-$ROOT/build}
-mkdir -p "$BUILD"
-BUILD=$(cd "$BUILD" && pwd)
+BUILD=$(realpath -m "${BUILD:-$ROOT/build}")
 # Two Wine runtimes run the programs: Wine 8 (the default) and, with
 # FL_WINE=10, Wine 10. Each is the host's Wine when the host's release has it,
 # and otherwise comes from a root of the release that has it, made in the
@@ -20,8 +18,9 @@ if [ -z "$(release_field 2 "${FL_WINE:-8}" 1)" ]; then
 fi
 # The root of the selected runtime, used when the host's Wine is another.
 wine_root() { printf '%s' "$BUILD/wine${FL_WINE:-8}-root"; }
-# The folder where the cups-pdf printer writes root's jobs.
-PDF_DIR=$HOME/PDF
+# The folder where the cups-pdf printer writes the user's jobs; the build's
+# printing tests take it from here (CUPS_PDF_DIR).
+export PDF_DIR=$HOME/PDF
 # Runs a command of the selected runtime. A runtime from a root runs there,
 # entered with bwrap, which leaves no mounts behind; it shares the host's
 # displays and the build tree's cupsd through their sockets, and sees the
@@ -50,41 +49,41 @@ export WINEDEBUG=${WINEDEBUG:--all}
 # No Mono or Gecko installer prompts: the programs need neither.
 export WINEDLLOVERRIDES="mscoree=;mshtml="
 
-# Each build tree has its own virtual display, chosen once and kept in the
-# tree (.display), so two trees never share windows. A tree claims its number
-# in /tmp; a number is free when no other tree claims it and no server holds
-# it, by its lock file or by its abstract socket, which a root sharing the
-# host's network sees too.
-display_free() {
-  local claim
-  claim=$(cat "/tmp/.fonttools-X$1" 2>/dev/null) || claim=
-  if [ -n "$claim" ]; then
-    [ "$claim" = "$BUILD" ]
-    return
-  fi
-  [ ! -e "/tmp/.X$1-lock" ] && ! grep -q "@/tmp/.X11-unix/X$1\$" /proc/net/unix 2>/dev/null
-}
-display=$(cat "$BUILD/.display" 2>/dev/null) ||
-  display=$((100 + $(printf '%s' "$BUILD" | cksum | cut -d' ' -f1) % 100))
-for _ in $(seq 200); do
-  display_free "$display" && break
-  display=$((display < 299 ? display + 1 : 100))
-done
-display_free "$display" || { echo "No free display number from :100 to :299" >&2; exit 1; }
-[ "$(cat "$BUILD/.display" 2>/dev/null)" = "$display" ] || printf '%s' "$display" >"$BUILD/.display"
-[ -e "/tmp/.fonttools-X$display" ] || printf '%s' "$BUILD" >"/tmp/.fonttools-X$display"
-XVFB_DISPLAY=:$display
-
-# Each build tree also has a cupsd of its own, so it never meets the host's or
-# another tree's: libcups (lpadmin, lpstat, Wine's printing) reaches it
-# through its socket in the tree, which CUPS_SERVER names. Its spool and state
-# are in /tmp, where its filters, which run as the user lp, reach them
-# whatever folder holds the tree.
+# Each build tree has its own virtual display, whose number scripts/services
+# claims and keeps in the tree (.display), and a cupsd of its own, which libcups
+# (lpadmin, lpstat, Wine's printing) reaches through its socket in the tree.
+tree_display() { printf ':%s' "$(cat "$BUILD/.display")"; }
 export CUPS_SERVER=$BUILD/cups.sock
-CUPS_STATE=/tmp/.fonttools-cups$display
 
 # Wine runs in the Japanese locale, so its ANSI code page is 932.  Called only
 # after setup has generated the locale.
 japanese_locale() { export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8; }
 
 say() { printf '%s\n' "$*" >&2; }
+# The set-up's steps keep the output of the tools they run in logs in the
+# build tree. A script calls report_failures first: a command that fails then
+# names itself and its script.
+LOGS=$BUILD/logs
+report_failures() { trap 'say "${0##*/} failed (exit status $?) at: $BASH_COMMAND"' ERR; }
+# logged LOG COMMAND...: runs a step with its output added to LOG; if it fails,
+# says so with the log's path and end, and ends the script with its status.
+logged() {
+  local log=$1 status=0
+  shift
+  mkdir -p "$(dirname "$log")"
+  "$@" >>"$log" 2>&1 || status=$?
+  [ "$status" = 0 ] && return
+  say "${0##*/} failed (exit status $status) at: $*; its log: $log"
+  tail -n 20 "$log" | sed 's/^/  | /' >&2
+  exit "$status"
+}
+# photograph DISPLAY PROGRAM.exe PICTURE: starts the program on the display
+# (its wine-exec is $program) and, once it has drawn, saves a picture of the
+# display cut to its windows (the desktop is black).
+photograph() {
+  FL_DISPLAY=$1 "$ROOT/scripts/wine-exec" "$BUILD" "$2" &
+  program=$!
+  sleep 5
+  mkdir -p "$(dirname "$3")"
+  DISPLAY=$1 import -window root png:- | convert - -bordercolor black -border 1 -trim +repage "$3"
+}

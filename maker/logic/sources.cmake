@@ -1,0 +1,7 @@
+# Fontsmith's window-free logic and its unit tests (in tests/), as both builds
+# take them: the Windows one adds PresetFont.cpp, which calls GDI; the native
+# lane keeps the text copies and paths apart, for the path fuzz target.
+set(maker_text_sources PathBeside.cpp TextCopy.cpp)
+set(maker_logic_sources FieldParse.cpp FieldText.cpp Layout.cpp LogFontFields.cpp
+    SampleCodeText.cpp)
+set(maker_logic_tests LogicTest.cpp PathBesideTest.cpp)
