@@ -10,7 +10,6 @@
 
 #include "FuzzSupport.h"
 #include "TemplateExpand.h"
-#include "fwfile.h"
 
 namespace {
 
@@ -46,12 +45,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::fclose(f);
 
     std::vector<CString> lines;
-    CStdioFile file;
-    FUZZ_CHECK(file.Open(TemplatePath().c_str(), CFile::modeRead));
-    CString line;
-    while (file.ReadString(line))
-        lines.push_back(line);
-    file.Close();
+    FUZZ_CHECK(ReadTemplateLines(TemplatePath().c_str(), &lines));
     std::remove(TemplatePath().c_str());
 
     std::vector<std::string> raw;

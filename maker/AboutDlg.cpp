@@ -24,6 +24,7 @@ INT_PTR CALLBACK AboutDlgProc(HWND hdlg, UINT msg, WPARAM wParam, LPARAM) {
     case WM_PAINT: {
         PAINTSTRUCT ps;
         HDC hdc = BeginPaint(hdlg, &ps);
+        // Loaded on every paint: it is the same shared icon each time.
         DrawIcon(hdc, 22, 10, LoadIconA(g_hInst, "ICON_BINOCULR"));
         EndPaint(hdlg, &ps);
         return FALSE;

@@ -14,9 +14,6 @@
 
 namespace {
 
-// The last row, below the 13 numeric fields, names the face list.
-const char kFaceNameLabel[] = "FaceName";
-
 const char* const kTextMetricLabels[kTextMetricEntryCount] = {
     "tmHeight",         "tmAscent",       "tmDescent",  "tmInternalLeading",  "tmExternalLeading",
     "tmAveCharWidth",   "tmMaxCharWidth", "tmWeight",   "tmItalic",           "tmUnderlined",
@@ -27,6 +24,33 @@ const char* const kTextMetricLabels[kTextMetricEntryCount] = {
 
 void PutText(HDC hdc, int x, int y, const char* text) {
     TextOutA(hdc, x, y, text, (int)strlen(text));
+}
+
+// The text columns of both tables, by pass: the columns of one pass are drawn
+// row by row (from 1), each row from left to right. The left TEXTMETRIC
+// columns end with the face name (entry 20) in row 11. The "=" of LOGFONT row
+// 14 lies under the face list and is drawn all the same.
+struct Column {
+    int pass, x, rows;  // x in character widths
+    const char* (*text)(int row);
+};
+const Column kColumns[] = {
+    {0, 3, 14, [](int r) { return r <= kFieldCount ? kLogFontFields[r - 1].label : "FaceName"; }},
+    {1, 17, 14, [](int) { return "="; }},
+    {2, 43, 11, [](int r) { return kTextMetricLabels[r <= 10 ? r - 1 : 20]; }},
+    {2, 69, 10, [](int r) { return kTextMetricLabels[r + 9]; }},
+    {3, 60, 11, [](int) { return "="; }},
+    {4, 86, 10, [](int) { return "="; }},
+    {5, 62, 11, [](int r) -> const char* { return g_szTextMetricText[r <= 10 ? r - 1 : 20]; }},
+    {5, 88, 10, [](int r) -> const char* { return g_szTextMetricText[r + 9]; }},
+};
+
+void PutColumns(HDC hdc, int first, int last) {
+    for (int pass = first; pass <= last; ++pass)
+        for (int r = 1; r <= 14; ++r)
+            for (const Column& c : kColumns)
+                if (c.pass == pass && r <= c.rows)
+                    PutText(hdc, c.x * g_cxChar, RowTop(g_cyChar, r), c.text(r));
 }
 
 // Draws texts in the bold heading font, made for this call and released once
@@ -67,33 +91,14 @@ void PaintMainWindow(HWND hwnd) {
     const char* const titles[2] = {"LOGFONT構造体メンバ", "TEXTMETRIC構造体メンバ"};
     DrawInHeadingFont(hdc, titleAt, titles, 2);
 
-    for (int r = 1; r <= 14; ++r)
-        PutText(hdc, 3 * cx, RowTop(cy, r),
-                r <= kFieldCount ? kLogFontFields[r - 1].label : kFaceNameLabel);
-    for (int r = 1; r <= 14; ++r)
-        PutText(hdc, 17 * cx, RowTop(cy, r), "=");
+    PutColumns(hdc, 0, 1);
 
     FormatLogFontFields(g_lfCurrent, g_szLogFontText);
     for (int j = 0; j < kFieldCount; ++j)
         SetWindowTextA(g_hwndField[j], g_szLogFontText[j]);
     SelectCurrentFace();
-
-    for (int r = 1; r <= 10; ++r) {
-        PutText(hdc, 43 * cx, RowTop(cy, r), kTextMetricLabels[r - 1]);
-        PutText(hdc, 69 * cx, RowTop(cy, r), kTextMetricLabels[r + 9]);
-    }
-    PutText(hdc, 43 * cx, RowTop(cy, 11), kTextMetricLabels[20]);
-    for (int r = 1; r <= 11; ++r)
-        PutText(hdc, 60 * cx, RowTop(cy, r), "=");
-    for (int r = 1; r <= 10; ++r)
-        PutText(hdc, 86 * cx, RowTop(cy, r), "=");
-
     FillTextMetricTexts(g_tmCurrent, g_szFaceName, g_szTextMetricText);
-    for (int r = 1; r <= 10; ++r) {
-        PutText(hdc, 62 * cx, RowTop(cy, r), g_szTextMetricText[r - 1]);
-        PutText(hdc, 88 * cx, RowTop(cy, r), g_szTextMetricText[r + 9]);
-    }
-    PutText(hdc, 62 * cx, RowTop(cy, 11), g_szTextMetricText[20]);
+    PutColumns(hdc, 2, 5);
 
     const POINT captionAt[1] = {{41 * cx, 2 * cy + half + 17 * cy}};
     const char* const caption[1] = {"Create後　フォントサンプル"};

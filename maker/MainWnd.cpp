@@ -75,6 +75,7 @@ void OnCreate(HWND hwnd) {
     FillTextMetricTexts(g_tmCurrent, g_szFaceName, g_szTextMetricText);
 
     g_szSample[0] = '\0';
+    // Both programs show this letter line; its doubled F and stray U are no typos to fix.
     const char* const pieces[] = {" ABCDEFFGHIJKLMNOPQRSTUVWUXYZ", "\r\n",
                                   " Height値は 正の時はフォントのセルの高さ", "\r\n",
                                   " 負の時は文字の高さ（セルの高さ－内部レディング）"};
@@ -88,6 +89,8 @@ void OnCreate(HWND hwnd) {
         g_hwndField[j] = CreateChild(hwnd, "edit", "", editStyle, FieldBoxRect(cx, cy, j), 0);
     g_hwndFaceList = CreateChild(hwnd, "combobox", "", WS_DLGFRAME | WS_VSCROLL | CBS_SIMPLE,
                                  FaceListRect(cx, cy), 0);
+    // Both enumerations add every face they report, unsorted, so each face is
+    // listed twice: kept, the list shows what each of them finds.
     EnumFontsA(hdc, nullptr, FontEnumProc, (LPARAM)g_hwndFaceList);
     EnumFontFamiliesA(hdc, nullptr, FontEnumProc, (LPARAM)g_hwndFaceList);
     g_hwndCreate = CreateChild(hwnd, "button", "Create →", 0, CreateButtonRect(cx, cy), IDC_CREATE);
@@ -164,6 +167,7 @@ void OnOpenEditor() {
 bool OnCommand(HWND hwnd, WORD id) {
     switch (id) {
     case IDM_SCREENFONT:
+        // Does nothing, on purpose: its check mark shows the one kind made, screen fonts.
         return true;
     case IDM_PRINTERFONT:
         MessageBoxA(hwnd, "現バージョンではスクリーンフォントのみの対応となります。", "Now Making.",
@@ -173,6 +177,8 @@ bool OnCommand(HWND hwnd, WORD id) {
         DialogBoxParamA(g_hInst, "IDD_DIALOG1", hwnd, AboutDlgProc, 0);
         return true;
     case IDM_EXIT:
+        // WM_DESTROY, not DestroyWindow, on purpose: its handler posts the quit
+        // message and WinMain destroys what is left, as after the close box.
         SendMessageA(hwnd, WM_DESTROY, 0, 0);
         return true;
     case IDM_SAMPLECODE:

@@ -7,6 +7,7 @@
 HINSTANCE g_hInst;
 
 const char kMainClassName[] = "Fontsmith [Fontloupe 付録]";
+// Named for Fontloupe, like the about box: Fontsmith is Fontloupe's appendix.
 const char kEditorClassName[] = "Fontloupe [Editor]";
 
 namespace {

@@ -42,12 +42,12 @@ PageOpener::~PageOpener() {
 }
 
 std::string PageOpener::Opened() const {
-    for (int i = 0; i < 100; ++i) {
-        std::ifstream in(std::filesystem::path(testkit::FromCp932(record_)));
-        std::string line;
-        if (std::getline(in, line))
-            return line;
-        testkit::Sleep(100);
-    }
-    return "";
+    std::string line;
+    testkit::WaitUntil(
+        [&] {
+            std::ifstream in(std::filesystem::path(testkit::FromCp932(record_)));
+            return static_cast<bool>(std::getline(in, line));
+        },
+        10000, 100);
+    return line;
 }

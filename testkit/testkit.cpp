@@ -126,38 +126,43 @@ std::vector<HWND> TopWindows(DWORD pid, const std::string& className) {
     return s.found;
 }
 
-HWND WaitForWindow(DWORD pid, const std::string& className, const std::string& title,
-                   DWORD timeoutMs) {
-    DWORD start = GetTickCount();
-    do {
-        for (HWND h : TopWindows(pid, className))
-            if (IsWindowVisible(h) && (title.empty() || Text(h) == title))
-                return h;
-        ::Sleep(kPollMs);
-    } while (GetTickCount() - start < timeoutMs);
-    return nullptr;
-}
-
-bool WaitForWindowGone(HWND hwnd, DWORD timeoutMs) {
-    DWORD start = GetTickCount();
-    while (IsWindow(hwnd)) {
+bool WaitUntil(const std::function<bool()>& holds, DWORD timeoutMs, DWORD pollMs) {
+    const DWORD start = GetTickCount();
+    while (!holds()) {
         if (GetTickCount() - start >= timeoutMs)
             return false;
-        ::Sleep(kPollMs);
+        ::Sleep(pollMs);
     }
     return true;
 }
 
+HWND WaitForTopWindow(DWORD pid, const std::string& className,
+                      const std::function<bool(HWND)>& match, DWORD timeoutMs, DWORD pollMs) {
+    HWND found = nullptr;
+    auto look = [&] {
+        for (HWND h : TopWindows(pid, className))
+            if (IsWindowVisible(h) && match(h))
+                return (found = h) != nullptr;
+        return false;
+    };
+    WaitUntil(look, timeoutMs, pollMs);
+    return found;
+}
+
+HWND WaitForWindow(DWORD pid, const std::string& className, const std::string& title,
+                   DWORD timeoutMs) {
+    return WaitForTopWindow(
+        pid, className, [&](HWND h) { return title.empty() || Text(h) == title; }, timeoutMs);
+}
+
+bool WaitForWindowGone(HWND hwnd, DWORD timeoutMs) {
+    return WaitUntil([hwnd] { return !IsWindow(hwnd); }, timeoutMs);
+}
+
 HWND WaitForNewWindow(DWORD pid, const std::vector<HWND>& known, const std::string& className,
                       DWORD timeoutMs, DWORD pollMs) {
-    const DWORD start = GetTickCount();
-    do {
-        for (HWND h : TopWindows(pid, className))
-            if (IsWindowVisible(h) && std::find(known.begin(), known.end(), h) == known.end())
-                return h;
-        ::Sleep(pollMs);
-    } while (GetTickCount() - start < timeoutMs);
-    return nullptr;
+    auto isNew = [&](HWND h) { return std::find(known.begin(), known.end(), h) == known.end(); };
+    return WaitForTopWindow(pid, className, isNew, timeoutMs, pollMs);
 }
 
 DWORD ProcessOf(HWND hwnd) {
@@ -232,22 +237,20 @@ int EditLineHeight(HWND edit) {
 }
 
 MessageBoxInfo WaitForMessageBox(DWORD pid, DWORD timeoutMs) {
-    DWORD start = GetTickCount();
-    do {
-        for (HWND h : TopWindows(pid, "#32770")) {
-            if (!IsWindowVisible(h))
-                continue;
-            HWND ok = GetDlgItem(h, IDOK);
-            std::string text;
-            for (HWND c : Children(h, "Static"))
-                if (GetDlgCtrlID(c) == 0xFFFF || !Text(c).empty())
-                    text = Text(c);
-            if (ok && ClassName(ok) == "Button" && !text.empty() && Children(h, "Edit").empty())
-                return MessageBoxInfo{h, Text(h), text};
-        }
-        ::Sleep(kPollMs);
-    } while (GetTickCount() - start < timeoutMs);
-    return MessageBoxInfo{};
+    MessageBoxInfo box;
+    auto isBox = [&](HWND h) {
+        HWND ok = GetDlgItem(h, IDOK);
+        std::string text;
+        for (HWND c : Children(h, "Static"))
+            if (GetDlgCtrlID(c) == 0xFFFF || !Text(c).empty())
+                text = Text(c);
+        if (!ok || ClassName(ok) != "Button" || text.empty() || !Children(h, "Edit").empty())
+            return false;
+        box = MessageBoxInfo{h, Text(h), text};
+        return true;
+    };
+    WaitForTopWindow(pid, "#32770", isBox, timeoutMs);
+    return box;
 }
 
 void PressButton(HWND dialog, int id) {
@@ -409,11 +412,10 @@ void AppDefaults::DisableLibrary(const std::string& fileName) {
 std::string WinHelpShows() {
     std::string shown;
     HWND viewer = nullptr;
-    for (int i = 0; i < 100 && shown.empty(); ++i) {
-        Sleep(100);
+    auto look = [&] {
         viewer = FindWindowW(L"MS_WINHELP", nullptr);
         if (!viewer)
-            continue;
+            return false;
         for (HWND box : TopWindows(ProcessOf(viewer), "#32770")) {
             for (HWND text : Children(box, "Static"))
                 shown += Text(text);
@@ -421,7 +423,9 @@ std::string WinHelpShows() {
         }
         if (shown.empty() && IsWindowVisible(viewer))
             shown = Text(FindWindowExW(viewer, nullptr, L"RichEdit20A", nullptr));
-    }
+        return !shown.empty();
+    };
+    WaitUntil(look, 10000, 100);
     if (viewer) {
         PostMessageW(viewer, WM_CLOSE, 0, 0);
         WaitForWindowGone(viewer);

@@ -4,6 +4,7 @@
 // tells a program and see what WinHelp shows.
 #pragma once
 #include <windows.h>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -30,6 +31,14 @@ bool Start(Program& program, const std::string& exePath, const std::string& work
 
 // How long the waiting helpers sleep between two looks at another process.
 const DWORD kPollMs = 5;
+
+// Looks every pollMs until holds() is true; false if it is not after timeoutMs.
+bool WaitUntil(const std::function<bool()>& holds, DWORD timeoutMs = 10000, DWORD pollMs = kPollMs);
+// A visible top-level window of the process, of the class when one is given,
+// for which match is true; null after timeoutMs.
+HWND WaitForTopWindow(DWORD pid, const std::string& className,
+                      const std::function<bool(HWND)>& match, DWORD timeoutMs = 10000,
+                      DWORD pollMs = kPollMs);
 
 // Top-level windows of a process; class and title filters are CP932 texts,
 // empty matches any.  Waits up to timeoutMs for a visible match.

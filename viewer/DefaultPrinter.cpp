@@ -3,35 +3,29 @@
 
 #include "PrinterProfile.h"
 
-// Reads the profile value whole, however long the printer's name, and splits
-// it; false when it names no usable printer.
-static bool ReadDefaultPrinter(PrinterProfile* printer) {
+// Opens the printer that the profile value (read whole) names; null when none
+// is usable. Its device name goes to name, if given, even if no context is made.
+static HDC OpenDefaultPrinter(int bInformationOnly, char* name, size_t nameSize) {
     const std::string value = ReadWholeValue([](char* buffer, size_t size) -> size_t {
         return ::GetProfileStringA("Windows", "device", "", buffer, static_cast<DWORD>(size));
     });
-    if (value.empty())
-        return false;
-    return SplitPrinterProfile(value.c_str(), printer);
-}
-
-HDC CViewerDlg::GetDefaultPrinterDC() {
     PrinterProfile printer;
-    if (!ReadDefaultPrinter(&printer))
+    if (value.empty() || !SplitPrinterProfile(value.c_str(), &printer))
         return nullptr;
-    HDC hDC = ::CreateDCA(printer.driver.c_str(), printer.device.c_str(),
-                          printer.hasPort ? printer.port.c_str() : nullptr, nullptr);
-    // The context gets the whole name; the buffer keeps what fits of it.
-    m_szPrinterName[0] = '\0';
-    AppendWholeChars(m_szPrinterName, sizeof m_szPrinterName, printer.device.c_str());
+    const char* port = printer.hasPort ? printer.port.c_str() : nullptr;
+    HDC hDC = (bInformationOnly ? ::CreateICA : ::CreateDCA)(printer.driver.c_str(),
+                                                             printer.device.c_str(), port, nullptr);
+    if (name) {  // the context gets the whole name; the buffer keeps what fits
+        name[0] = '\0';
+        AppendWholeChars(name, nameSize, printer.device.c_str());
+    }
     return hDC;
 }
 
+HDC CViewerDlg::GetDefaultPrinterDC() {
+    return OpenDefaultPrinter(0, m_szPrinterName, sizeof m_szPrinterName);
+}
+
 HDC CViewerDlg::CreateDefaultPrinterDC(int bInformationOnly) {
-    PrinterProfile printer;
-    if (!ReadDefaultPrinter(&printer))
-        return nullptr;
-    const char* port = printer.hasPort ? printer.port.c_str() : nullptr;
-    if (bInformationOnly)
-        return ::CreateICA(printer.driver.c_str(), printer.device.c_str(), port, nullptr);
-    return ::CreateDCA(printer.driver.c_str(), printer.device.c_str(), port, nullptr);
+    return OpenDefaultPrinter(bInformationOnly, nullptr, 0);
 }

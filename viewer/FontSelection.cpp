@@ -52,6 +52,8 @@ void CViewerDlg::OnPrinterFont() {
     cf.nFontType = PRINTER_FONTTYPE;
     if (AfxChooseFont(&cf)) {
         m_lfCurrent = m_lfPrinter;
+        // An empty sample string, not a flag, marks a printer font as current
+        // (IsPrinterFontCurrent); kept, as the box is never read back.
         m_strSample = "";
         lstrcpynA(m_szFontKind, "☆ Printer Font ☆ ", sizeof m_szFontKind);
         AppendWholeChars(m_szFontKind, sizeof m_szFontKind, m_szPrinterName);

@@ -17,18 +17,11 @@ void CViewerDlg::ShowSampleCode(const char* fileName) {
     const bool fits = GetPathBesideProgram(fileName, szPath, sizeof szPath);
 
     CSampleCodeDlg dlg;
-    CStdioFile file;
-    if (!fits || !file.Open(szPath, CFile::modeRead)) {
+    std::vector<CString> lines;
+    if (!fits || !ReadTemplateLines(szPath, &lines)) {
         ::MessageBoxA(m_hWnd, kDataFileMissingText, kFileErrorCaption, MB_ICONERROR);
         return;
     }
-
-    std::vector<CString> lines;
-    CString line;
-    while (file.ReadString(line))
-        lines.push_back(line);
-    file.Close();
-
     dlg.m_strCode = ExpandTemplate(lines, m_lfCurrent);
     dlg.DoModal();
 }

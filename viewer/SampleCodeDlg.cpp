@@ -20,7 +20,9 @@ BOOL CSampleCodeDlg::OnInitDialog() {
     CDialog::OnInitDialog();
 
     // Check that the installed data file is still there, beside the program
-    // (the current directory may be anywhere).
+    // (the current directory may be anywhere). Both commands check API.DAT:
+    // with only MFC.DAT there, the MFC command shows this message and then
+    // its code, as the help page tells.
     char szPath[256] = "";
     CStdioFile file;
     if (!GetPathBesideProgram("API.DAT", szPath, sizeof szPath) ||

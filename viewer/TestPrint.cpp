@@ -25,6 +25,7 @@ void CViewerDlg::OnTestPrint() {
     DOCINFOA di;
     ZeroMemory(&di, sizeof di);
     di.cbSize = sizeof di;
+    // The job's name in the print queue, spelt so on purpose: not a typo to fix.
     di.lpszDocName = "Tarvel Print";
     if (::StartDocA(hDC, &di) != SP_ERROR) {
         ::StartPage(hDC);

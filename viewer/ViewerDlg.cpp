@@ -103,6 +103,7 @@ BOOL CViewerDlg::OnInitDialog() {
     m_editSample.MoveWindow(sample.x, sample.y, sample.width, sample.height, TRUE);
     m_editFaceName.MoveWindow(face.x, face.y, face.width, face.height, TRUE);
 
+    // Both programs show this letter line; its doubled F and stray U are no typos to fix.
     m_strSampleText = " ABCDEFFGHIJKLMNOPQRSTUVWUXYZ\r\n";
     m_strSampleText += " Height値は 正の時はフォントのセルの高さ\r\n";
     m_strSampleText += " 負の時は文字の高さ（セルの高さ－内部レディング）";
@@ -121,7 +122,8 @@ HCURSOR CViewerDlg::OnQueryDragIcon() { return reinterpret_cast<HCURSOR>(m_hIcon
 void CViewerDlg::OnCloseButton() {
     CWnd* pMainWnd = AfxGetThread()->GetMainWnd();
     ::PostMessageA(pMainWnd->GetSafeHwnd(), WM_CLOSE, 0, 0);
-    // Destroying the main window ends the modal loop and with it the program.
+    // Destroying the main window ends the modal loop and with it the program;
+    // the WM_CLOSE posted before then finds no window. Both calls stay.
     DestroyWindow();
 }
 

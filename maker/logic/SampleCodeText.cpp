@@ -20,6 +20,7 @@ const char* const kHead[] = {
     "// 選択状態により可変にしてあります。",
     "// 必要に応じてカット＆ペーストでお使い頂けます。",
     "//",
+    // SetLogFont here and GetLogFontHandle below: the sample reads so, kept.
     "// HANDLE SetLogFont (LOGFONT * lf,int);  //関数定義",
     "// hFont = SetLogFont(&lf,0);             //呼び先",
     "// （詳細はヘルプにてご覧ください）",

@@ -15,16 +15,6 @@ LOGFONTA StartRecord() {
     return lf;
 }
 
-bool WaitUntil(const std::function<bool()>& pred, DWORD timeoutMs) {
-    DWORD start = GetTickCount();
-    while (!pred()) {
-        if (GetTickCount() - start >= timeoutMs)
-            return false;
-        Sleep(testkit::kPollMs);
-    }
-    return true;
-}
-
 int DifferencesFromText(HWND hwnd, const RECT& r, const std::string& text, HFONT font,
                         COLORREF background, UINT format) {
     const int width = r.right - r.left, height = r.bottom - r.top;

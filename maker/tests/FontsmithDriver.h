@@ -3,7 +3,6 @@
 #pragma once
 #include <windows.h>
 
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -16,8 +15,7 @@ extern const char kMainClass[];
 // lfWidth and lfHeight are also the layout units cx and cy.
 LOGFONTA StartRecord();
 
-// Polls until pred holds; false after timeoutMs.
-bool WaitUntil(const std::function<bool()>& pred, DWORD timeoutMs = 5000);
+using testkit::WaitUntil;
 
 // Number of pixels in which a client rectangle of hwnd, as on the screen,
 // differs from text drawn here by DrawTextA in font on background (format 0:

@@ -3,12 +3,23 @@
 #include <cstring>
 
 #include "LogFontFields.h"
+#include "fwfile.h"
 
 namespace {
 
 const char kFacePlaceholder[] = "%%FontFace%%";
 
 }  // namespace
+
+bool ReadTemplateLines(const char* path, std::vector<CString>* lines) {
+    CStdioFile file;
+    if (!file.Open(path, CFile::modeRead))
+        return false;
+    CString line;
+    while (file.ReadString(line))
+        lines->push_back(line);
+    return true;
+}
 
 CString ExpandTemplate(const std::vector<CString>& lines, const LOGFONTA& lf) {
     // The placeholders in field order, each a name between double percent signs.

@@ -1,4 +1,4 @@
-// Expansion of the sample-code templates ("API.DAT", "MFC.DAT").
+// Reading and expansion of the sample-code templates ("API.DAT", "MFC.DAT").
 #pragma once
 
 #include <windows.h>
@@ -6,6 +6,10 @@
 #include "fwstring.h"
 
 #include <vector>
+
+// The lines of a template file, read as the viewer reads them (CStdioFile's
+// ReadString); false when the file cannot be opened.
+bool ReadTemplateLines(const char* path, std::vector<CString>* lines);
 
 // For each template line, in order: every "%%Height%%" ... "%%PitchAndFamily%%"
 // replaced by the decimal value of its field of lf (BYTE fields 0..255), then

@@ -2,7 +2,6 @@
 // replaced by its own field, the face name last, CR LF after every line, and
 // anything else left exactly as it stands.
 #include "TemplateExpand.h"
-#include "fwfile.h"
 
 #include <gtest/gtest.h>
 
@@ -35,12 +34,7 @@ std::string ExpandFile(const std::string& content) {
     fwrite(content.data(), 1, content.size(), f);
     fclose(f);
     std::vector<CString> lines;
-    CStdioFile file;
-    EXPECT_TRUE(file.Open(path, CFile::modeRead));
-    CString line;
-    while (file.ReadString(line))
-        lines.push_back(line);
-    file.Close();
+    EXPECT_TRUE(ReadTemplateLines(path, &lines));
     remove(path);
     return Text(ExpandTemplate(lines, SampleFont()));
 }

@@ -34,14 +34,8 @@ bool SelectItem(HWND dialog, int id, const std::string& text, LPARAM* itemData) 
 }  // namespace
 
 HWND Wait(DWORD pid, DWORD timeoutMs) {
-    const DWORD start = ::GetTickCount();
-    do {
-        for (HWND h : testkit::TopWindows(pid, "#32770"))
-            if (::IsWindowVisible(h) && ::GetDlgItem(h, kFace) && ::GetDlgItem(h, kSize))
-                return h;
-        testkit::Sleep(testkit::kPollMs);
-    } while (::GetTickCount() - start < timeoutMs);
-    return nullptr;
+    auto isFontDialog = [](HWND h) { return ::GetDlgItem(h, kFace) && ::GetDlgItem(h, kSize); };
+    return testkit::WaitForTopWindow(pid, "#32770", isFontDialog, timeoutMs);
 }
 
 bool Select(HWND dialog, const Choice& choice, LOGFONTA* chosen) {

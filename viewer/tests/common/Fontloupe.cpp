@@ -101,13 +101,9 @@ int PanelDifferences(HWND mainDialog, const LOGFONTA& lf, const std::string& cap
 
 ::testing::AssertionResult ShowsSampleCode(HWND mainDialog, int command,
                                            const std::string& templatePath, const LOGFONTA& lf) {
-    CStdioFile file;
-    if (!file.Open(templatePath.c_str(), CFile::modeRead))
-        return ::testing::AssertionFailure() << "cannot open " << templatePath;
     std::vector<CString> lines;
-    CString line;
-    while (file.ReadString(line))
-        lines.push_back(line);
+    if (!ReadTemplateLines(templatePath.c_str(), &lines))
+        return ::testing::AssertionFailure() << "cannot open " << templatePath;
     const std::string expected = static_cast<LPCTSTR>(ExpandTemplate(lines, lf));
 
     std::string shown;

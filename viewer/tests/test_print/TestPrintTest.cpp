@@ -85,9 +85,9 @@ const char* UseLongPrinter() {
     // A printer is installed before it is used: Wine adds a new CUPS queue to
     // its printers in the background once its spooler loads.
     HANDLE installed = nullptr;
-    for (int i = 0; i < 150 && !OpenPrinterA(const_cast<char*>(longPrinter), &installed, nullptr);
-         ++i)
-        testkit::Sleep(200);
+    testkit::WaitUntil(
+        [&] { return OpenPrinterA(const_cast<char*>(longPrinter), &installed, nullptr) != 0; },
+        30000, 200);
     EXPECT_TRUE(installed) << longPrinter;
     ClosePrinter(installed);
     testkit::SetDefaultPrinterValue(std::string(longPrinter) + ",wineps.drv,CUPS:" + longPrinter);

@@ -4,7 +4,6 @@
 // Usage: GenerateSample TEMPLATE OUTPUT NAMESPACE FONT-ID
 #include "RoundTripFonts.h"
 #include "TemplateExpand.h"
-#include "fwfile.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -15,16 +14,11 @@ int main(int argc, char** argv) {
         fprintf(stderr, "usage: GenerateSample TEMPLATE OUTPUT NAMESPACE FONT-ID\n");
         return 2;
     }
-    CStdioFile file;
-    if (!file.Open(argv[1], CFile::modeRead)) {
+    std::vector<CString> lines;
+    if (!ReadTemplateLines(argv[1], &lines)) {
         fprintf(stderr, "GenerateSample: cannot read %s\n", argv[1]);
         return 1;
     }
-    std::vector<CString> lines;
-    CString line;
-    while (file.ReadString(line))
-        lines.push_back(line);
-    file.Close();
 
     const CString text = ExpandTemplate(lines, RoundTripFont(atoi(argv[4])));
 
