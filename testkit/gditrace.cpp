@@ -108,14 +108,9 @@ bool ReadGdiCounts(DWORD pid, GdiCounts* counts, DWORD timeoutMs) {
     DWORD written = 0;
     if (!WriteFile(GetStdHandle(STD_ERROR_HANDLE), question, length, &written, nullptr))
         return false;
-    const DWORD start = GetTickCount();
     unsigned long answered = 0;
-    while (!ReadAnswer(path, &answered, counts) || answered != seq) {
-        if (GetTickCount() - start >= timeoutMs)
-            return false;
-        ::Sleep(1);
-    }
-    return true;
+    return WaitUntil([&] { return ReadAnswer(path, &answered, counts) && answered == seq; },
+                     timeoutMs, 1);
 }
 
 GdiLedger::GdiLedger(HWND main) : main_(main), pid_(ProcessOf(main)), judge_(false), lastTick_(0) {}
