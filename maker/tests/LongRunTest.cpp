@@ -48,22 +48,18 @@ void Round(Fontsmith& app, int round, testkit::GdiLedger& ledger) {
 
 TEST(LongRun, EveryCommandFreesWhatItMakesAndClosesItsWindows) {
     Fontsmith app;
-    {
-        testkit::GdiTraceOn trace(L"Fontsmith.exe");
-        ASSERT_TRUE(app.Start());
-    }
-    const testkit::GdiLongRun::Round round = [&](int n, testkit::GdiLedger& ledger) {
-        Round(app, n, ledger);
-    };
-    testkit::GdiLongRun run(app.main);
-    run.WarmUp(kWarmUpRounds, round);
+    testkit::TraceGdiOf(L"Fontsmith.exe");
+    ASSERT_TRUE(app.Start());
+    testkit::GdiLedger ledger(app.main);
+    const auto round = [&](int n) { Round(app, n, ledger); };
+    ledger.WarmUp(kWarmUpRounds, round);
     if (::testing::Test::HasFatalFailure())
         return;
     const std::vector<unsigned> panel = testkit::CapturePainted(app.main);
     const std::string sample = testkit::Text(app.sample);
     const int height = testkit::EditLineHeight(app.sample);
 
-    run.Run(kRounds, round);
+    ledger.Run(kRounds, round);
     if (::testing::Test::HasFatalFailure())
         return;
     EXPECT_EQ(testkit::CountDifferences(testkit::CapturePainted(app.main), panel), 0);

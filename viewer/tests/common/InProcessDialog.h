@@ -1,7 +1,6 @@
 // The main dialog run in the test's own process, where its state can be read
 // (Wine answers WM_GETFONT and WM_GETICON from another process with nothing).
-// A test program that includes this defines the application object:
-// CWinApp theApp;
+// The test program defines the application object, theApp.
 #pragma once
 
 #include <gtest/gtest.h>

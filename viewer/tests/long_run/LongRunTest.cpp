@@ -44,7 +44,7 @@ class LongRun : public ::testing::Test {
 protected:
     void SetUp() override {
         earlierJobs = Jobs();
-        testkit::GdiTraceOn trace(L"Fontloupe.exe");
+        testkit::TraceGdiOf(L"Fontloupe.exe");
         main = fontloupe::Start(program);
     }
 
@@ -52,10 +52,8 @@ protected:
     // the pages of this run are removed again.
     void TearDown() override {
         std::set<std::string> printed;
-        const DWORD start = GetTickCount();
-        while ((printed = Jobs(earlierJobs)).size() < static_cast<size_t>(prints) &&
-               GetTickCount() - start < 30000)
-            testkit::Sleep(500);
+        testkit::WaitUntil([&] { return (printed = Jobs(earlierJobs)).size() >= size_t(prints); },
+                           30000, 500);
         EXPECT_EQ(printed.size(), static_cast<size_t>(prints)) << "pages printed";
         for (const std::string& job : printed)
             DeleteFileA((kJobsFolder + job).c_str());
@@ -92,16 +90,14 @@ protected:
 
 TEST_F(LongRun, EveryCommandFreesWhatItMakesAndClosesItsWindows) {
     ASSERT_TRUE(main);
-    const testkit::GdiLongRun::Round round = [this](int n, testkit::GdiLedger& ledger) {
-        Round(n, ledger);
-    };
-    testkit::GdiLongRun run(main);
-    run.WarmUp(kWarmUpRounds, round);
+    testkit::GdiLedger ledger(main);
+    const auto round = [&](int n) { Round(n, ledger); };
+    ledger.WarmUp(kWarmUpRounds, round);
     if (HasFatalFailure())
         return;
     const int height = testkit::EditLineHeight(GetDlgItem(main, IDC_SAMPLE_EDIT));
 
-    run.Run(kRounds, round);
+    ledger.Run(kRounds, round);
     if (HasFatalFailure())
         return;
     // The run ends on the screen font of the warm-up.
