@@ -1,7 +1,10 @@
 // The start-up benchmark: how long the two tools take to start and to close
 // against the floor, a window program that does the least, and how long their
 // actions take. It measures and prints; nothing passes or fails on a time.
-//   Bench.exe RUNS FLOOR.exe FONTLOUPE.exe FONTSMITH.exe [LABEL=PROGRAM.exe ...]
+//   Bench.exe RUNS FLOOR.exe PLAIN_FLOOR.exe FONTLOUPE.exe FONTSMITH.exe
+//             [LABEL=PROGRAM.exe ...]
+// The floor is built twice: with the programs' flags, and plain, without the
+// hardening flags; every program is set against both, so what they cost shows.
 // Further programs (an earlier build, say) are measured side by side with the
 // others. Every start is measured with the default printer and without one.
 #include <windows.h>
@@ -84,25 +87,35 @@ void PrintRatio(double value, double floor) {
         std::printf(" n/a |");
 }
 
+// The entries of the two floors, which every program is set against.
+enum { kFloorEntry, kPlainFloorEntry };
+
 void PrintStarts(const std::vector<Entry>& entries, int runs) {
     std::printf("Start-up: process creation until WaitForInputIdle has returned and the first "
                 "window has answered WM_NULL.\nClosing: WM_CLOSE until the process is gone.\n"
-                "Times in ms over %d alternating runs; ratios are of medians, to the floor's.\n",
+                "Times in ms over %d alternating runs; ratios are of medians, to the floor's "
+                "(x floor: built with the programs' flags; x plain: without the hardening "
+                "flags).\n",
                 runs);
     for (int state = 0; state < kPrinterStates; ++state) {
         std::printf("\n%s:\n\n", kPrinterStateTitle[state]);
-        std::printf("| program | start-up min | median | max | x floor | closing min | median "
-                    "| max | x floor |\n|---|---:|---:|---:|---:|---:|---:|---:|---:|\n");
-        const Summary floorStart = Summarize(entries[0].start[state]);
-        const Summary floorClose = Summarize(entries[0].close[state]);
+        std::printf("| program | start-up min | median | max | x floor | x plain | closing min "
+                    "| median | max | x floor | x plain |\n"
+                    "|---|---:|---:|---:|---:|---:|---:|---:|---:|---:|---:|\n");
+        const Summary floorStart = Summarize(entries[kFloorEntry].start[state]);
+        const Summary floorClose = Summarize(entries[kFloorEntry].close[state]);
+        const Summary plainStart = Summarize(entries[kPlainFloorEntry].start[state]);
+        const Summary plainClose = Summarize(entries[kPlainFloorEntry].close[state]);
         for (const Entry& e : entries) {
             const Summary start = Summarize(e.start[state]);
             const Summary close = Summarize(e.close[state]);
             std::printf("| %s | %.0f | %.0f | %.0f |", e.label.c_str(), start.min, start.median,
                         start.max);
             PrintRatio(start.median, floorStart.median);
+            PrintRatio(start.median, plainStart.median);
             std::printf(" %.1f | %.1f | %.1f |", close.min, close.median, close.max);
             PrintRatio(close.median, floorClose.median);
+            PrintRatio(close.median, plainClose.median);
             std::printf("\n");
         }
     }
@@ -127,9 +140,9 @@ void PrintActions(const std::vector<ActionTimes>& actions, int runs) {
 
 int main(int argc, char** argv) {
     const int runs = argc > 1 ? std::atoi(argv[1]) : 0;
-    if (argc < 5 || runs < 1) {
-        std::fprintf(stderr, "usage: Bench RUNS FLOOR.exe FONTLOUPE.exe FONTSMITH.exe "
-                             "[LABEL=PROGRAM.exe ...]\n");
+    if (argc < 6 || runs < 1) {
+        std::fprintf(stderr, "usage: Bench RUNS FLOOR.exe PLAIN_FLOOR.exe FONTLOUPE.exe "
+                             "FONTSMITH.exe [LABEL=PROGRAM.exe ...]\n");
         return 2;
     }
     if (!testkit::GetDefaultPrinterValue(&g_printerValue)) {
@@ -138,11 +151,12 @@ int main(int argc, char** argv) {
     }
     SetConsoleCtrlHandler(RestorePrinterOnInterrupt, TRUE);
 
-    const BenchPrograms programs{argv[2], argv[3], argv[4]};
+    const BenchPrograms programs{argv[2], argv[4], argv[5]};
     std::vector<Entry> entries = {{"Floor", programs.floor},
+                                  {"Floor plain", argv[3]},
                                   {"Fontloupe", programs.fontloupe},
                                   {"Fontsmith", programs.fontsmith}};
-    for (int i = 5; i < argc; ++i) {
+    for (int i = 6; i < argc; ++i) {
         const std::string arg = argv[i];
         const size_t eq = arg.find('=');
         if (eq == std::string::npos || eq == 0) {
