@@ -19,7 +19,7 @@ void TraceGdiOf(const wchar_t* module);
 // its printer contexts ...) and of Wine's ("wine-DC" for cached window ones).
 using GdiCounts = std::map<std::string, std::pair<long, long>>;
 
-// A long run, in rounds of phases, of a program started under GdiTraceOn.
+// A long run, in rounds of phases, of a program started after TraceGdiOf.
 // Once judging, each phase must free as many of the program's own objects of
 // each type as it made; Wine's own (window surfaces, regions, cached window
 // contexts, brushes of system colours) come and go across phases and are
