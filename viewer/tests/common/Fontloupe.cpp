@@ -1,12 +1,15 @@
 #include "Fontloupe.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
 #include <vector>
 
 #include "PanelItems.h"
 #include "TemplateExpand.h"
 #include "framework.h"
+
+#include <winspool.h>
 
 namespace fontloupe {
 
@@ -20,6 +23,22 @@ std::string ExePath() { return FONTLOUPE_EXE; }
 std::string ExeDir() {
     const std::string path = ExePath();
     return path.substr(0, path.rfind('\\') + 1);
+}
+
+const char* UseLongPrinter() {
+    const char* longPrinter = std::getenv("LONG_PRINTER");
+    if (!longPrinter)
+        return nullptr;
+    // Wine adds a new CUPS queue to its printers in the background once its
+    // spooler loads.
+    HANDLE installed = nullptr;
+    testkit::WaitUntil(
+        [&] { return OpenPrinterA(const_cast<char*>(longPrinter), &installed, nullptr) != 0; },
+        30000, 200);
+    EXPECT_TRUE(installed) << longPrinter;
+    ClosePrinter(installed);
+    testkit::SetDefaultPrinterValue(std::string(longPrinter) + ",wineps.drv,CUPS:" + longPrinter);
+    return longPrinter;
 }
 
 HWND Start(testkit::Program& program, const std::string& workDir, const std::string& exePath) {

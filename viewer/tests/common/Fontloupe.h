@@ -37,6 +37,10 @@ LOGFONTA StartFont(HWND mainDialog);
 // same default font.
 int PanelDifferences(HWND mainDialog, const LOGFONTA& lf, const std::string& caption);
 
+// Makes the printer that print_test.sh names in LONG_PRINTER the default
+// printer, once Wine has installed it, and returns its name; null without one.
+const char* UseLongPrinter();
+
 // Waits for a message box of the main dialog's process, expects it owned by
 // the main dialog with this caption and text, and presses OK.
 ::testing::AssertionResult AnswerMessage(HWND mainDialog, const std::string& caption,

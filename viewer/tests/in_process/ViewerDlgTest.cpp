@@ -1,15 +1,19 @@
 // The main dialog run in the test's own process, where its state and GDI
-// objects can be seen: the default-printer routines against the CUPS printer
-// and without a default printer, and the sample box's font objects while a
-// second thread chooses fonts.
+// objects can be seen (Wine answers WM_GETFONT and WM_GETICON from another
+// process with nothing): the default-printer routines against the CUPS printer
+// and without a default printer, the caption of a long printer name, and the
+// sample box's font objects while a second thread chooses fonts.
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <cstring>
+#include <functional>
 #include <string>
+#include <thread>
 
 #include "FontDialog.h"
-#include "InProcessDialog.h"
+#include "Fontloupe.h"
+#include "ViewerDlg.h"
 #include "res/resource.h"
 #include "testkit.h"
 
@@ -18,8 +22,33 @@ CWinApp theApp;
 
 namespace {
 
-using fontloupe::Probe;
-using fontloupe::RunDialog;
+class Probe : public CViewerDlg {
+public:
+    using CViewerDlg::CreateDefaultPrinterDC;
+    using CViewerDlg::GetDefaultPrinterDC;
+    using CViewerDlg::m_hIcon;
+    using CViewerDlg::m_hScreenFont;
+    using CViewerDlg::m_lfCurrent;
+    using CViewerDlg::m_lfPrinter;
+    using CViewerDlg::m_szFontKind;
+    using CViewerDlg::m_szPrinterName;
+};
+
+// Runs the dialog modally while script runs on a second thread with its
+// window; cancels the dialog when the script returns.
+void RunDialog(Probe& probe, const std::function<void(HWND)>& script) {
+    theApp.m_pMainWnd = &probe;
+    std::thread driver([&] {
+        HWND main = testkit::WaitForWindow(GetCurrentProcessId(), "#32770", "Fontloupe");
+        if (main)
+            script(main);
+        else
+            ADD_FAILURE() << "no main dialog";
+        PostMessageA(main, WM_COMMAND, IDCANCEL, 0);
+    });
+    probe.DoModal();
+    driver.join();
+}
 
 // A font record as text, its face name up to the NUL.
 std::string Describe(const LOGFONTA& lf) {
@@ -122,6 +151,34 @@ TEST_F(ViewerDlgTest, SampleBoxFontFollowsScreenFontsAndOneStaysAlive) {
             previous = font;
         }
     });
+}
+
+// The caption's share of a printer name: its whole characters, as the
+// platform counts them, that fit in the 80 bytes behind "☆ Printer Font ☆ ".
+std::string CaptionOf(const std::string& name) {
+    const char* end = name.c_str();
+    for (const char* next; *end; end = next) {
+        next = CharNextExA(932, end, 0);
+        if (next - name.c_str() > 80)
+            break;
+    }
+    return "☆ Printer Font ☆ " + std::string(name.c_str(), end);
+}
+
+// Run by print_test.sh with a long-named printer: the caption the dialog holds,
+// and paints, is the name as far as it fits, whole characters, not a byte less.
+TEST(LongPrinterName, CaptionHoldsTheNameAsFarAsItFits) {
+    testkit::PrinterValueGuard restore;
+    const char* longPrinter = fontloupe::UseLongPrinter();
+    if (!longPrinter)
+        GTEST_SKIP() << "run by print_test.sh";
+    Probe probe;
+    RunDialog(probe, [](HWND main) {
+        LOGFONTA lf;
+        EXPECT_TRUE(
+            fontdialog::Choose(main, ID_PRINTER_FONT, {"IPAゴシック", "標準", 72, "日本語"}, &lf));
+    });
+    EXPECT_EQ(probe.m_szFontKind, CaptionOf(longPrinter));
 }
 
 }  // namespace

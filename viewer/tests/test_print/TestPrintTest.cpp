@@ -1,21 +1,15 @@
 // "テスト印刷" of the real Fontloupe.exe. The refusals must queue no job; the
 // printing case runs only under print_test.sh, which names the file for the
-// printer's metrics in PRINT_INFO and then checks the printed page's ink, and
-// with a long printer name also the caption of the dialog run in-process.
+// printer's metrics in PRINT_INFO and then checks the printed page's ink.
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <utility>
 
 #include <windows.h>
-#include <winspool.h>
 
 #include "FontDialog.h"
 #include "Fontloupe.h"
-#include "InProcessDialog.h"
-
-// The dialogs' owner is the application's main window.
-CWinApp theApp;
 
 namespace {
 
@@ -64,51 +58,6 @@ TEST(TestPrint, RefusesWithAScreenFontOrWithoutAPrinterAndPrintsNothing) {
     EXPECT_EQ(CountJobs(), jobs) << "a job was printed";
 }
 
-// The caption's share of a printer name: its whole characters, as the
-// platform counts them, that fit in the 80 bytes behind "☆ Printer Font ☆ ".
-std::string CaptionOf(const std::string& name) {
-    const char* end = name.c_str();
-    for (const char* next; *end; end = next) {
-        next = CharNextExA(932, end, 0);
-        if (next - name.c_str() > 80)
-            break;
-    }
-    return "☆ Printer Font ☆ " + std::string(name.c_str(), end);
-}
-
-// Makes the printer that print_test.sh named in LONG_PRINTER the default
-// printer and returns its name; null when the test runs without one.
-const char* UseLongPrinter() {
-    const char* longPrinter = std::getenv("LONG_PRINTER");
-    if (!longPrinter)
-        return nullptr;
-    // A printer is installed before it is used: Wine adds a new CUPS queue to
-    // its printers in the background once its spooler loads.
-    HANDLE installed = nullptr;
-    testkit::WaitUntil(
-        [&] { return OpenPrinterA(const_cast<char*>(longPrinter), &installed, nullptr) != 0; },
-        30000, 200);
-    EXPECT_TRUE(installed) << longPrinter;
-    ClosePrinter(installed);
-    testkit::SetDefaultPrinterValue(std::string(longPrinter) + ",wineps.drv,CUPS:" + longPrinter);
-    return longPrinter;
-}
-
-// With a long printer name, the caption the dialog holds, and paints, is the
-// name as far as it fits: whole characters, not one byte fewer.
-TEST(TestPrint, CaptionHoldsThePrinterNameAsFarAsItFits) {
-    testkit::PrinterValueGuard restore;
-    const char* longPrinter = UseLongPrinter();
-    if (!longPrinter)
-        GTEST_SKIP() << "run by print_test.sh";
-    fontloupe::Probe probe;
-    fontloupe::RunDialog(probe, [](HWND main) {
-        LOGFONTA lf;
-        EXPECT_TRUE(fontdialog::Choose(main, ID_PRINTER_FONT, kPrinterFont, &lf));
-    });
-    EXPECT_EQ(probe.m_szFontKind, CaptionOf(longPrinter));
-}
-
 // Chooses a printer font, measures it on the default printer for the page
 // check, and prints; with LONG_PRINTER, on that printer.
 TEST(TestPrint, PrintsThePrinterFont) {
@@ -116,7 +65,7 @@ TEST(TestPrint, PrintsThePrinterFont) {
     if (!info)
         GTEST_SKIP() << "run by print_test.sh";
     testkit::PrinterValueGuard restore;
-    UseLongPrinter();
+    fontloupe::UseLongPrinter();
     testkit::Program program;
     HWND main = fontloupe::Start(program);
     ASSERT_TRUE(main);

@@ -3,8 +3,9 @@
 # then checked by where its ink is.
 #   print_test.sh TEST.exe PAGE_ANALYSIS.py WORKDIR PDF_DIR EMULATOR...
 # With LONG_PRINTERS (names separated by "|"), each name is made a cups-pdf
-# queue, the default for the while of one print; otherwise the test program
-# prints to the default printer as it is.
+# queue, the default for the while of one print and of CAPTION_TEST's check
+# of the caption; otherwise the test program prints to the default printer as
+# it is.
 set -euo pipefail
 test_exe=$1 analysis=$2 work=$3 pdf_dir=$4
 shift 4
@@ -14,10 +15,8 @@ print_once() {
   rm -f "$work"/*
   rm -f "$pdf_dir"/Tarvel_Print*
 
-  # The test program writes the printer's metrics there and prints; with a
-  # long printer name it first reads the caption from the dialog in-process.
-  PRINT_INFO="Z:$work/printer.txt" "$@" "$test_exe" \
-    --gtest_filter='TestPrint.CaptionHoldsThePrinterNameAsFarAsItFits:TestPrint.PrintsThePrinterFont'
+  # The test program writes the printer's metrics there and prints.
+  PRINT_INFO="Z:$work/printer.txt" "$@" "$test_exe" --gtest_filter=TestPrint.PrintsThePrinterFont
 
   # cups-pdf names the file after the job title; it takes a few seconds.
   pdf=
@@ -54,6 +53,7 @@ for queue in "${names[@]}"; do
   lpadmin -d "$queue"
   echo "printer \"$queue\" (${#queue} characters)"
   LONG_PRINTER=$queue print_once "$@"
+  LONG_PRINTER=$queue "$@" "$CAPTION_TEST" --gtest_filter='LongPrinterName.*'
   lpadmin -x "$queue"
 done
 queue=
