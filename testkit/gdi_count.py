@@ -33,6 +33,7 @@ QUESTION = b'gdi-count '
 # "0114:0118:Ret  gdi32.CreateFontIndirectA() retval=00001234 ret=140001e4a".
 OBJECT = re.compile(rb'([0-9a-f]+):[0-9a-f]+:trace:gdi:\w+ (allocated|freed) (?:NTGDI_)?OBJ_(\w+) 0x([0-9a-f]+)')
 RETURNED = re.compile(rb'([0-9a-f]+):[0-9a-f]+:Ret  gdi32\.\w+\(\) retval=([0-9a-f]+)')
+TRACE = re.compile(rb'[0-9a-f]+:[0-9a-f]+:(trace:|Call |Ret  )')
 
 
 def count(trace_path, answer_path):
@@ -64,7 +65,7 @@ def count(trace_path, answer_path):
                     answer.write('%d %s\n' % (int(seq), ' '.join(
                         '%s %d %d' % (kind, made, freed) for kind, (made, freed) in sorted(counts[int(pid, 16)].items()))))
                 os.replace(answer_path + '.new', answer_path)
-            elif b':trace:' not in line[:40] and b':Call ' not in line[:40] and b':Ret  ' not in line[:40]:
+            elif not TRACE.match(line):
                 sys.stdout.buffer.write(line)
                 sys.stdout.flush()
 

@@ -3,6 +3,8 @@
 // it without half a double-byte character.
 #include "PrinterProfile.h"
 
+#include "fwstring.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -71,7 +73,7 @@ size_t ReadInto(const std::string& value, bool wholeChars, char* buffer, size_t 
     size_t copied = 0;
     while (copied < value.size()) {
         const unsigned char lead = value[copied];
-        const size_t step = wholeChars && ((lead >= 0x81 && lead <= 0x9F) || lead >= 0xE0) ? 2 : 1;
+        const size_t step = wholeChars && AfxIsLeadByte(lead) ? 2 : 1;
         if (copied + step >= size)
             break;
         copied += step;
