@@ -8,6 +8,9 @@ standard error, which comes here through a pipe: +gdi names the type of each
 object made and freed, +relay each handle that the program's own module got
 from a call of RELAY_INCLUDE. Such an object is the program's ("FONT"), any
 other Wine's ("wine-FONT"): a cached window context, a system colour's brush.
+A window's device context that the program's module takes (GetDC, GetDCEx,
+GetWindowDC; BeginPaint) is the program's too, until it gives it back
+(ReleaseDC; EndPaint): "window-DC" and "paint-DC", taken and given back.
 The test writes "gdi-count PID SEQ" to its standard error; as the pipe keeps
 the order, the answer "SEQ KIND MADE FREED ..." counts every line before it.
 It replaces the file GDI_COUNT_FILE names. Other lines go to standard output.
@@ -27,12 +30,19 @@ RELAY_INCLUDE = ';'.join('gdi32.Create' + name for name in (
     'FontA FontW FontIndirectA FontIndirectW SolidBrush BrushIndirect HatchBrush PatternBrush '
     'Pen PenIndirect DCA DCW ICA ICW CompatibleDC Bitmap CompatibleBitmap DIBSection '
     'RectRgn RectRgnIndirect EllipticRgn RoundRectRgn').split())
+# The calls by which the program takes a window's device context and gives it
+# back, by the kind they count; a call that returns 0 took or gave back none.
+WINDOW_DCS = {'GetDC': ('window-DC', 0), 'GetDCEx': ('window-DC', 0), 'GetWindowDC': ('window-DC', 0),
+              'ReleaseDC': ('window-DC', 1), 'BeginPaint': ('paint-DC', 0), 'EndPaint': ('paint-DC', 1)}
+RELAY_INCLUDE += ''.join(';user32.' + name for name in WINDOW_DCS)
 QUESTION = b'gdi-count '
 # +pid starts each line with the process and thread, in hexadecimal:
 # "0114:0118:trace:gdi:alloc_gdi_handle allocated NTGDI_OBJ_FONT 0x1234 7/...",
 # "0114:0118:Ret  gdi32.CreateFontIndirectA() retval=00001234 ret=140001e4a".
 OBJECT = re.compile(rb'([0-9a-f]+):[0-9a-f]+:trace:gdi:\w+ (allocated|freed) (?:NTGDI_)?OBJ_(\w+) 0x([0-9a-f]+)')
 RETURNED = re.compile(rb'([0-9a-f]+):[0-9a-f]+:Ret  gdi32\.\w+\(\) retval=([0-9a-f]+)')
+# "0114:0118:Ret  user32.ReleaseDC() retval=00000001 ret=140001e4a".
+WINDOW_DC = re.compile(rb'([0-9a-f]+):[0-9a-f]+:Ret  user32\.(\w+)\(\) retval=([0-9a-f]+)')
 TRACE = re.compile(rb'[0-9a-f]+:[0-9a-f]+:(trace:|Call |Ret  )')
 
 
@@ -59,6 +69,12 @@ def count(trace_path, answer_path):
                     counts[pid][kind][0] -= 1
                     live[pid][handle] = kind = kind[len('wine-'):]
                     counts[pid][kind][0] += 1
+                continue
+            match = WINDOW_DC.match(line)
+            if match:
+                kind, column = WINDOW_DCS[match[2].decode()]
+                if int(match[3], 16):
+                    counts[int(match[1], 16)][kind][column] += 1
             elif line.startswith(QUESTION):
                 pid, seq = line[len(QUESTION):].split()
                 with open(answer_path + '.new', 'w') as answer:

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <string>
 
 #include "testkit.h"
 
@@ -17,6 +18,19 @@ const wchar_t kRelayKey[] = L"Software\\Wine\\Debug";
 
 // The counter names Wine's own kinds "wine-TYPE", the program's plain "TYPE".
 bool Judged(const std::string& kind) { return kind.compare(0, 5, "wine-") != 0; }
+
+// The contexts the program takes from a window and gives back, which the
+// counter names "window-DC" (GetDC ... ReleaseDC) and "paint-DC" (BeginPaint,
+// EndPaint).
+bool TakenFromWindow(const std::string& kind) { return kind == "window-DC" || kind == "paint-DC"; }
+
+// What a failure says of a phase that freed, or gave back, not what it made or
+// took.
+std::string Unbalanced(const std::string& phase, const std::string& kind, long made, long freed) {
+    const bool taken = TakenFromWindow(kind);
+    return phase + (taken ? " took " : " made ") + std::to_string(made) + " " + kind +
+           (taken ? " and gave back " : " and freed ") + std::to_string(freed);
+}
 
 GdiCounts JudgedOf(const GdiCounts& counts) {
     GdiCounts judged;
@@ -113,9 +127,9 @@ bool GdiLedger::Charge(const std::string& phase) {
         const long freed = kind.second.second - last_[kind.first].second;
         charged->second[kind.first].first += made;
         charged->second[kind.first].second += freed;
-        if (judge_ && Judged(kind.first))
-            EXPECT_EQ(made, freed)
-                << phase << " made " << made << " " << kind.first << " and freed " << freed;
+        if (judge_ && Judged(kind.first)) {
+            EXPECT_EQ(made, freed) << Unbalanced(phase, kind.first, made, freed);
+        }
     }
     last_ = now;
     return true;
@@ -131,6 +145,16 @@ void GdiLedger::WarmUp(int rounds, const Round& round) {
     }
     Repaint();
     Print("warm-up", rounds);
+    // The program keeps no window's context beyond the message it took it in:
+    // by now, start-up and warm-up have given back every one they took. It has
+    // painted, too: a trace without its BeginPaint would judge none.
+    EXPECT_GT(last_["paint-DC"].first, 0) << "the trace shows no BeginPaint of the program";
+    for (const auto& kind : last_) {
+        if (TakenFromWindow(kind.first)) {
+            EXPECT_EQ(kind.second.first, kind.second.second) << Unbalanced(
+                "start-up and warm-up", kind.first, kind.second.first, kind.second.second);
+        }
+    }
     windows_ = SortedTopWindows();
     ASSERT_TRUE(Open(true));
 }

@@ -16,20 +16,24 @@ namespace testkit {
 void TraceGdiOf(const wchar_t* module);
 
 // Made and freed per type of the program's own objects (FONT, BRUSH, DC for
-// its printer contexts ...) and of Wine's ("wine-DC" for cached window ones).
+// its printer contexts ...) and of Wine's ("wine-DC" for cached window ones);
+// taken and given back of the window contexts the program borrows
+// ("window-DC" from GetDC, GetDCEx, GetWindowDC; "paint-DC" from BeginPaint).
 using GdiCounts = std::map<std::string, std::pair<long, long>>;
 
 // A long run, in rounds of phases, of a program started after TraceGdiOf.
 // Once judging, each phase must free as many of the program's own objects of
 // each type as it made; Wine's own (window surfaces, regions, cached window
 // contexts, brushes of system colours) come and go across phases and are
-// reported, not judged.
+// reported, not judged. Each phase must also give back every window context
+// it takes, and the start-up and warm-up every one they took.
 class GdiLedger {
 public:
     using Round = std::function<void(int round)>;
     explicit GdiLedger(HWND main);
     // Runs the first rounds, which make what Wine and the program keep for
-    // good, and takes the top-level windows after them as the measure.
+    // good, and takes the top-level windows after them as the measure; a
+    // window context not given back by then fails.
     void WarmUp(int rounds, const Round& round);
     // Runs the next rounds, judged; each must also leave the top-level
     // windows as they were. Prints the counts of each phase.

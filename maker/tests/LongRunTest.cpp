@@ -1,7 +1,8 @@
 // The commands of the real Fontsmith.exe, run over and over with its GDI
 // objects counted from Wine's trace (run by gdi_count.py): after the warm-up,
-// each command frees every font and brush it makes, each time, and leaves no
-// window open; the panel and the sample box are still right at the end.
+// each command frees every font and brush it makes and gives back every window
+// context it takes, each time, and leaves no window open; the panel and the
+// sample box are still right at the end.
 #include <gtest/gtest.h>
 
 #include <string>

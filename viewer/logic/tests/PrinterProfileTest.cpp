@@ -97,8 +97,9 @@ TEST(PrinterProfile, ReadsTheValueWholeWhateverItsLength) {
             });
             EXPECT_EQ(got, value) << wholeChars;
             // Up to 61 bytes one read of 64 bytes, as before.
-            if (value.size() + 2 < kPrinterProfileSize)
+            if (value.size() + 2 < kPrinterProfileSize) {
                 EXPECT_EQ(reads, 1) << value.size();
+            }
         }
 }
 

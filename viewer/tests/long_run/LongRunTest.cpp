@@ -1,8 +1,8 @@
 // Every command of the real Fontloupe.exe, run over and over with its GDI
 // objects counted from Wine's trace (run by gdi_count.py): after the warm-up,
-// each command frees every font, brush and printer context it makes, each
-// time, and leaves no window open; the panel and the sample box are still
-// right at the end.
+// each command frees every font, brush and printer context it makes and gives
+// back every window context it takes, each time, and leaves no window open;
+// the panel and the sample box are still right at the end.
 #include <set>
 #include <string>
 #include <vector>

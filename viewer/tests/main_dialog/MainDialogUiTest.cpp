@@ -65,8 +65,9 @@ TEST(MainDialogUi, LayoutContentsPanelAndAboutBox) {
     // On a high-DPI screen the system scales the dialog, which is not DPI
     // aware: its layout is as at 96 DPI, and its painting is compared there.
     const bool painted = !testkit::ScaledBySystem(main);
-    if (painted)
+    if (painted) {
         EXPECT_EQ(fontloupe::PanelDifferences(main, font, fontloupe::kScreenCaption), 0);
+    }
 
     // The about box, opened twice: same content each time, and afterwards the
     // main dialog as it was. (Its title font is looked at in-process.)
@@ -100,8 +101,9 @@ TEST(MainDialogUi, LayoutContentsPanelAndAboutBox) {
         ASSERT_TRUE(testkit::WaitForWindowGone(box));
         EXPECT_TRUE(IsWindowEnabled(main));
         EXPECT_EQ(Describe(main), controls);
-        if (painted)
+        if (painted) {
             EXPECT_EQ(fontloupe::PanelDifferences(main, font, fontloupe::kScreenCaption), 0);
+        }
     }
 }
 
