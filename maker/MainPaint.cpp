@@ -28,7 +28,8 @@ void PutText(HDC hdc, int x, int y, const char* text) {
 
 // The text columns of both tables, by pass: the columns of one pass are drawn
 // row by row (from 1), each row from left to right. The left TEXTMETRIC
-// columns end with the face name (entry 20) in row 11. The "=" of LOGFONT row
+// columns end in row 11 with entry 20: the label column with "FontFace", the
+// value column with the face name. The "=" of LOGFONT row
 // 14 lies under the face list and is drawn all the same.
 struct Column {
     int pass, x, rows;  // x in character widths

@@ -77,13 +77,17 @@ logged() {
   tail -n 20 "$log" | sed 's/^/  | /' >&2
   exit "$status"
 }
+# snap DISPLAY PICTURE: saves a picture of the display cut to its windows
+# (the desktop is black).
+snap() {
+  mkdir -p "$(dirname "$2")"
+  DISPLAY=$1 import -window root png:- | convert - -bordercolor black -border 1 -trim +repage "$2"
+}
 # photograph DISPLAY PROGRAM.exe PICTURE: starts the program on the display
-# (its wine-exec is $program) and, once it has drawn, saves a picture of the
-# display cut to its windows (the desktop is black).
+# (its wine-exec is $program) and, once it has drawn, snaps it.
 photograph() {
   FL_DISPLAY=$1 "$ROOT/scripts/wine-exec" "$BUILD" "$2" &
   program=$!
   sleep 5
-  mkdir -p "$(dirname "$3")"
-  DISPLAY=$1 import -window root png:- | convert - -bordercolor black -border 1 -trim +repage "$3"
+  snap "$1" "$3"
 }

@@ -53,7 +53,8 @@ void CViewerDlg::OnPrinterFont() {
     if (AfxChooseFont(&cf)) {
         m_lfCurrent = m_lfPrinter;
         // An empty sample string, not a flag, marks a printer font as current
-        // (IsPrinterFontCurrent); kept, as the box is never read back.
+        // (IsPrinterFontCurrent); kept, as the box is read back only by
+        // CDialog::OnOK when Enter ends the dialog, when the mark is done with.
         m_strSample = "";
         lstrcpynA(m_szFontKind, "☆ Printer Font ☆ ", sizeof m_szFontKind);
         AppendWholeChars(m_szFontKind, sizeof m_szFontKind, m_szPrinterName);

@@ -79,12 +79,13 @@ TEST(Package, ReadmeListsEveryFileOfTheFolder) {
         EXPECT_NE(std::string::npos, readme.find("\r\n  " + name + " ")) << name;
 }
 
-// The help page as the browser reads it: code page 932 that Windows decodes
-// whole, declared as such, with the build's version in its footer.
-TEST(Package, HelpPageIsCodePage932WithTheBuildsVersion) {
+// The help page as the browser reads it: UTF-8 that Windows decodes whole,
+// declared as such and by nothing else, with the build's version in its footer.
+TEST(Package, HelpPageIsUtf8WithTheBuildsVersion) {
     const std::string page = Contents(kFolder + "FLPHELP.html");
-    EXPECT_NE(std::string::npos, page.find("charset=Shift_JIS"));
-    EXPECT_LT(0, MultiByteToWideChar(932, MB_ERR_INVALID_CHARS, page.data(), (int)page.size(),
+    EXPECT_NE(std::string::npos, page.find("<meta charset=\"utf-8\">"));
+    EXPECT_EQ(std::string::npos, page.find("Shift_JIS"));
+    EXPECT_LT(0, MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, page.data(), (int)page.size(),
                                      nullptr, 0));
     EXPECT_NE(std::string::npos, page.find("<footer>Fontloupe Ver" FONTLOUPE_VERSION "</footer>"));
 }
