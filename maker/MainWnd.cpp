@@ -9,6 +9,7 @@
 #include "Fontsmith.h"
 #include "Layout.h"
 #include "MainState.h"
+#include "MainTable.h"
 #include "PresetFont.h"
 #include "TextCopy.h"
 #include "res/resource.h"
@@ -93,7 +94,8 @@ void OnCreate(HWND hwnd) {
     // listed twice: kept, the list shows what each of them finds.
     EnumFontsA(hdc, nullptr, FontEnumProc, (LPARAM)g_hwndFaceList);
     EnumFontFamiliesA(hdc, nullptr, FontEnumProc, (LPARAM)g_hwndFaceList);
-    g_hwndCreate = CreateChild(hwnd, "button", "Create →", 0, CreateButtonRect(cx, cy), IDC_CREATE);
+    g_hwndCreate =
+        CreateChild(hwnd, "button", kCreateButtonText, 0, CreateButtonRect(cx, cy), IDC_CREATE);
 
     g_hFontList = MakePresetFont(&g_lfWork, 1);
     SendMessageA(g_hwndFaceList, WM_SETFONT, (WPARAM)g_hFontList, TRUE);
