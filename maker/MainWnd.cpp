@@ -4,6 +4,7 @@
 
 #include <cstring>
 
+#include "Accessible.h"
 #include "FieldParse.h"
 #include "FieldText.h"
 #include "Fontsmith.h"
@@ -196,6 +197,11 @@ bool OnCommand(HWND hwnd, WORD id) {
     return false;
 }
 
+// The client object a screen reader asks for; 0 for any other request.
+LRESULT OnGetObject(HWND hwnd, WPARAM wParam, LPARAM lParam) {
+    return AnswerAccessibleRequest(hwnd, wParam, lParam, ReadMainWindow);
+}
+
 }  // namespace
 
 LRESULT CALLBACK MainWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -218,7 +224,13 @@ LRESULT CALLBACK MainWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) 
             info->ptMaxTrackSize.y = g_cyWindow;
         }
         break;
+    case WM_GETOBJECT:
+        if (LRESULT result = OnGetObject(hwnd, wParam, lParam))
+            return result;
+        break;
     case WM_DESTROY:
+        // Clients still holding the client object get errors from now on.
+        ReleaseAccessible(hwnd);
         PostQuitMessage(0);
         return 0;
     case WM_NCDESTROY:
