@@ -208,6 +208,28 @@ TEST_F(Tree, NavigationAndHitTestFollowTheReadingOrder) {
     EXPECT_EQ(CHILDID_SELF, beside.childId);
 }
 
+// A careless client's child ids get E_INVALIDARG, and the program goes on.
+TEST_F(Tree, ChildIdsOutOfRangeOrOfAnotherTypeAreRefused) {
+    testkit::AccessibleReader reader(app->main);
+    ASSERT_EQ(S_OK, reader.Result());
+    VARIANT child;
+    VariantInit(&child);
+    for (long id : {-1L, 42L, 0x7fffffffL}) {
+        child.vt = VT_I4;
+        child.lVal = id;
+        BSTR name = nullptr;
+        EXPECT_EQ(E_INVALIDARG, reader.Object()->get_accName(child, &name)) << id;
+        SysFreeString(name);
+    }
+    child.vt = VT_R8;
+    child.dblVal = 1.0;
+    VARIANT role;
+    VariantInit(&role);
+    EXPECT_EQ(E_INVALIDARG, reader.Object()->get_accRole(child, &role));
+    VariantClear(&role);
+    EXPECT_EQ(41, reader.ChildCount());
+}
+
 class Announce : public Session {};
 
 // After "Create →" with edited values, negative ones among them, every value
