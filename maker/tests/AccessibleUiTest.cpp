@@ -230,6 +230,20 @@ TEST_F(Tree, ChildIdsOutOfRangeOrOfAnotherTypeAreRefused) {
     EXPECT_EQ(41, reader.ChildCount());
 }
 
+// Nothing is paid at start: the accessibility libraries come with the first
+// reader.
+TEST(Binding, AccessibilityLibrariesLoadAtTheFirstRequest) {
+    Fontsmith app;
+    ASSERT_TRUE(app.Start());
+    const DWORD pid = app.program.Pid();
+    ASSERT_TRUE(testkit::ModuleLoaded(pid, "user32.dll")) << "the module list cannot be read";
+    for (const char* library : {"oleacc.dll", "oleaut32.dll"})
+        EXPECT_FALSE(testkit::ModuleLoaded(pid, library)) << library;
+    EXPECT_EQ(41, testkit::AccessibleReader(app.main).ChildCount());
+    for (const char* library : {"oleacc.dll", "oleaut32.dll"})
+        EXPECT_TRUE(testkit::ModuleLoaded(pid, library)) << library;
+}
+
 class Announce : public Session {};
 
 // After "Create →" with edited values, negative ones among them, every value
