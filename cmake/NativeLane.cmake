@@ -14,6 +14,8 @@ add_test(NAME native_viewer_logic COMMAND ${NATIVE_DIR}/viewer_logic_test
   WORKING_DIRECTORY ${NATIVE_DIR})
 add_test(NAME native_maker_logic COMMAND ${NATIVE_DIR}/maker_logic_test
   WORKING_DIRECTORY ${NATIVE_DIR})
+add_test(NAME native_painted_table COMMAND ${NATIVE_DIR}/painted_table_test
+  WORKING_DIRECTORY ${NATIVE_DIR})
 # Every seed and the corpus replayed, then a second of fuzzing per target:
 # the test run finds a regression, and scripts/fuzz searches for longer.
 add_test(NAME native_fuzz COMMAND bash ${CMAKE_SOURCE_DIR}/scripts/runfuzz 1 ${NATIVE_DIR})

@@ -1,6 +1,7 @@
-// The viewer's panel, main dialog layout and print line step from any record
-// and grid units: the caption is never read past its buffer, the value texts
-// are the fields in decimal, the rows line up, and no position overflows
+// The viewer's panel, its readable table, main dialog layout and print line
+// step from any record, grid units and text widths: the caption is never read
+// past its buffer, the value texts are the fields in decimal, the rows line
+// up, every field is named by its unpadded label, and no position overflows
 // (UBSan would stop the run).
 #include <cstdlib>
 #include <string>
@@ -18,6 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const int frame = input.Take<int>(), bars = input.Take<int>();
     const int tmHeight = input.Take<int>();
     const bool haveMetrics = input.Take<uint8_t>() & 1;
+    const int width = input.Take<int>();
     const std::string kind = input.Rest();
 
     const auto block = ExactBlock(kind, std::min(kind.size() + 1, kFontKindSize));
@@ -37,6 +39,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (int row = 0; row < 7; ++row)
         for (int column = 0; column < 5; ++column)
             FUZZ_CHECK(items[1 + 7 * column + row].y == items[1 + row].y);
+
+    const std::vector<int> widths(items.size(), width);
+    const PaintedTable table = BuildPanelTable(items, widths, H, PanelControls());
+    // Caption, 13 fields and the face-name box, hint, sample box, Close.
+    FUZZ_CHECK(table.size() == 18);
+    FUZZ_CHECK(table[0].name == items[0].text && table[15].name == items[42].text);
+    for (int k = 0; k < kLogFontFieldCount; ++k) {
+        const PaintedEntry& entry = table[k < 7 ? 1 + 2 * k : 2 * (k - 7) + 2];
+        FUZZ_CHECK(entry.name == kLogFontFields[k].name);
+        FUZZ_CHECK(entry.value == items[k < 7 ? 22 + k : 29 + k].text);
+        FUZZ_CHECK(entry.rect.top == items[k < 7 ? 22 + k : 29 + k].y);
+    }
+    FUZZ_CHECK(table[14].name == "FaceName" && table[16].name == items[42].text);
 
     const DialogLayout layout = ComputeDialogLayout(W, H, T, frame, frame, bars, bars);
     FUZZ_CHECK(layout.window.x == 15 && layout.closeButton.width == 80);

@@ -1,70 +1,126 @@
 // The repaint of the main window: heading, the LOGFONT and TEXTMETRIC
-// tables and the caption; it also brings the field boxes and the face list
-// into line with the current record.
+// tables and the caption, as the main table lists them; it also brings the
+// field boxes and the face list into line with the current record and tells
+// screen readers what changed. What a reader reads comes from the same table.
 #include <windows.h>
 
 #include <cstring>
 
+#include "Accessible.h"
 #include "FieldText.h"
 #include "Fontsmith.h"
-#include "Layout.h"
-#include "LogFontFields.h"
 #include "MainState.h"
+#include "MainTable.h"
 #include "PresetFont.h"
 
 namespace {
 
-const char* const kTextMetricLabels[kTextMetricEntryCount] = {
-    "tmHeight",         "tmAscent",       "tmDescent",  "tmInternalLeading",  "tmExternalLeading",
-    "tmAveCharWidth",   "tmMaxCharWidth", "tmWeight",   "tmItalic",           "tmUnderlined",
-    "tmStruckOut",      "tmFirstChar",    "tmLastChar", "tmDefaultChar",      "tmBreakChar",
-    "tmPitchAndFamily", "tmCharSet",      "tmOverhang", "tmDigitizedAspectX", "tmDigitizedAspectY",
-    "FontFace",
-};
-
-void PutText(HDC hdc, int x, int y, const char* text) {
-    TextOutA(hdc, x, y, text, (int)strlen(text));
-}
-
-// The text columns of both tables, by pass: the columns of one pass are drawn
-// row by row (from 1), each row from left to right. The left TEXTMETRIC
-// columns end in row 11 with entry 20: the label column with "FontFace", the
-// value column with the face name. The "=" of LOGFONT row
-// 14 lies under the face list and is drawn all the same.
-struct Column {
-    int pass, x, rows;  // x in character widths
-    const char* (*text)(int row);
-};
-const Column kColumns[] = {
-    {0, 3, 14, [](int r) { return r <= kFieldCount ? kLogFontFields[r - 1].label : "FaceName"; }},
-    {1, 17, 14, [](int) { return "="; }},
-    {2, 43, 11, [](int r) { return kTextMetricLabels[r <= 10 ? r - 1 : 20]; }},
-    {2, 69, 10, [](int r) { return kTextMetricLabels[r + 9]; }},
-    {3, 60, 11, [](int) { return "="; }},
-    {4, 86, 10, [](int) { return "="; }},
-    {5, 62, 11, [](int r) -> const char* { return g_szTextMetricText[r <= 10 ? r - 1 : 20]; }},
-    {5, 88, 10, [](int r) -> const char* { return g_szTextMetricText[r + 9]; }},
-};
-
-void PutColumns(HDC hdc, int first, int last) {
-    for (int pass = first; pass <= last; ++pass)
-        for (int r = 1; r <= 14; ++r)
-            for (const Column& c : kColumns)
-                if (c.pass == pass && r <= c.rows)
-                    PutText(hdc, c.x * g_cxChar, RowTop(g_cyChar, r), c.text(r));
+void PutText(HDC hdc, const MainText& text) {
+    TextOutA(hdc, text.x, text.y, text.text, (int)strlen(text.text));
 }
 
 // Draws texts in the bold heading font, made for this call and released once
 // it is selected out again.
-void DrawInHeadingFont(HDC hdc, const POINT* at, const char* const* texts, int count) {
+void DrawInHeadingFont(HDC hdc, const MainText* texts, size_t count) {
     HFONT hFont = MakePresetFont(&g_lfWork, 3);
     HGDIOBJ hPrev = hFont ? SelectObject(hdc, hFont) : nullptr;
-    for (int k = 0; k < count; ++k)
-        PutText(hdc, at[k].x, at[k].y, texts[k]);
+    for (size_t k = 0; k < count; ++k)
+        PutText(hdc, texts[k]);
     if (hPrev)
         SelectObject(hdc, hPrev);
     if (hFont)
         DeleteObject(hFont);
+}
+
+// Draws the texts in their order, each run of heading texts in one font.
+void DrawTexts(HDC hdc, const std::vector<MainText>& texts) {
+    size_t k = 0;
+    while (k < texts.size()) {
+        size_t end = k + 1;
+        while (end < texts.size() && texts[end].heading == texts[k].heading)
+            ++end;
+        if (texts[k].heading)
+            DrawInHeadingFont(hdc, &texts[k], end - k);
+        else
+            for (size_t j = k; j < end; ++j)
+                PutText(hdc, texts[j]);
+        k = end;
+    }
+}
+
+// The extent of a text in its font on hdc: heading texts in hHeading.
+RECT TextRect(HDC hdc, HFONT hHeading, const MainText& text) {
+    HGDIOBJ hPrev = text.heading && hHeading ? SelectObject(hdc, hHeading) : nullptr;
+    SIZE size{};
+    GetTextExtentPoint32A(hdc, text.text, (int)strlen(text.text), &size);
+    if (hPrev)
+        SelectObject(hdc, hPrev);
+    return RECT{text.x, text.y, text.x + size.cx, text.y + size.cy};
+}
+
+// A child control's window rectangle in the main window's client pixels.
+RECT ControlRect(HWND hwnd, HWND hwndControl) {
+    RECT r{};
+    GetWindowRect(hwndControl, &r);
+    MapWindowPoints(nullptr, hwnd, (POINT*)&r, 2);
+    return r;
+}
+
+// What a reader meets, in the table's reading order. The painted texts are
+// measured on hdc when one is given (the bold heading font made for the call
+// and released before it returns), else their rectangles stay empty, which is
+// enough to compare names and values. A TEXTMETRIC row reaches from its
+// label's left to its value's right, as high as its label.
+void FillEntries(HWND hwnd, const MainTable& main, HDC hdc, PaintedTable& entries) {
+    LOGFONTA lf{};
+    HFONT hHeading = hdc ? MakePresetFont(&lf, 3) : nullptr;
+    auto measure = [&](int index) {
+        return hdc ? TextRect(hdc, hHeading, main.texts[index]) : RECT{};
+    };
+    entries.clear();
+    for (const MainItem& item : main.items) {
+        PaintedEntry entry{item.label >= 0 ? main.texts[item.label].text : kCreateButtonText, "",
+                           RECT{}, nullptr};
+        switch (item.kind) {
+        case kItemText:
+            entry.rect = measure(item.label);
+            break;
+        case kItemRow:
+            entry.value = main.texts[item.value].text;
+            entry.rect = measure(item.label);
+            entry.rect.right = measure(item.value).right;
+            break;
+        case kItemField:
+            entry.control = g_hwndField[item.box];
+            break;
+        case kItemFaceList:
+            entry.control = g_hwndFaceList;
+            break;
+        case kItemCreate:
+            entry.control = g_hwndCreate;
+            break;
+        case kItemSample:
+            entry.control = g_hwndSample;
+            break;
+        }
+        if (entry.control)
+            entry.rect = ControlRect(hwnd, entry.control);
+        entries.push_back(entry);
+    }
+    if (hHeading)
+        DeleteObject(hHeading);
+}
+
+// Writes the stored values into the field boxes; changed[j] tells whether box
+// j held another text before.
+void RestoreFieldBoxes(bool* changed) {
+    FormatLogFontFields(g_lfCurrent, g_szLogFontText);
+    for (int j = 0; j < kFieldCount; ++j) {
+        char held[kFieldSlotBytes] = "";
+        GetWindowTextA(g_hwndField[j], held, sizeof held);
+        changed[j] = strcmp(held, g_szLogFontText[j]) != 0;
+        SetWindowTextA(g_hwndField[j], g_szLogFontText[j]);
+    }
 }
 
 // Selects the item whose text equals the face name, letter case ignored; the
@@ -79,31 +135,36 @@ void SelectCurrentFace() {
 }  // namespace
 
 void PaintMainWindow(HWND hwnd) {
-    const int cx = g_cxChar, cy = g_cyChar;
-    const int half = HalfRow(cy);
+    // The table points at the texts, which the paint renews: what a reader
+    // saw before is kept as a copy.
+    MainTable table;
+    BuildMainTable(g_cxChar, g_cyChar, g_szHeading, g_szTextMetricText, &table);
+    PaintedTable before, after;
+    FillEntries(hwnd, table, nullptr, before);
 
     PAINTSTRUCT ps;
     HDC hdc = BeginPaint(hwnd, &ps);
     SetBkMode(hdc, TRANSPARENT);
-
-    PutText(hdc, 24 * cx, half, g_szHeading);
-
-    const POINT titleAt[2] = {{2 * cx, 2 * cy}, {41 * cx, 2 * cy}};
-    const char* const titles[2] = {"LOGFONT構造体メンバ", "TEXTMETRIC構造体メンバ"};
-    DrawInHeadingFont(hdc, titleAt, titles, 2);
-
-    PutColumns(hdc, 0, 1);
-
-    FormatLogFontFields(g_lfCurrent, g_szLogFontText);
-    for (int j = 0; j < kFieldCount; ++j)
-        SetWindowTextA(g_hwndField[j], g_szLogFontText[j]);
+    bool boxChanged[kFieldCount];
+    RestoreFieldBoxes(boxChanged);
     SelectCurrentFace();
     FillTextMetricTexts(g_tmCurrent, g_szFaceName, g_szTextMetricText);
-    PutColumns(hdc, 2, 5);
-
-    const POINT captionAt[1] = {{41 * cx, 2 * cy + half + 17 * cy}};
-    const char* const caption[1] = {"Create後　フォントサンプル"};
-    DrawInHeadingFont(hdc, captionAt, caption, 1);
-
+    DrawTexts(hdc, table.texts);
     EndPaint(hwnd, &ps);
+
+    // The new values are readable now. Wine's edit control does not announce
+    // a text set from outside, so the boxes are announced here.
+    FillEntries(hwnd, table, nullptr, after);
+    AnnounceTableChanges(hwnd, before, after);
+    for (int j = 0; j < kFieldCount; ++j)
+        if (boxChanged[j])
+            NotifyWinEvent(EVENT_OBJECT_VALUECHANGE, g_hwndField[j], OBJID_CLIENT, CHILDID_SELF);
+}
+
+void ReadMainWindow(HWND hwnd, PaintedTable& entries) {
+    MainTable table;
+    BuildMainTable(g_cxChar, g_cyChar, g_szHeading, g_szTextMetricText, &table);
+    HDC hdc = GetDC(hwnd);
+    FillEntries(hwnd, table, hdc, entries);
+    ReleaseDC(hwnd, hdc);
 }

@@ -4,11 +4,13 @@
 
 #include <cstring>
 
+#include "Accessible.h"
 #include "FieldParse.h"
 #include "FieldText.h"
 #include "Fontsmith.h"
 #include "Layout.h"
 #include "MainState.h"
+#include "MainTable.h"
 #include "PresetFont.h"
 #include "TextCopy.h"
 #include "res/resource.h"
@@ -93,7 +95,8 @@ void OnCreate(HWND hwnd) {
     // listed twice: kept, the list shows what each of them finds.
     EnumFontsA(hdc, nullptr, FontEnumProc, (LPARAM)g_hwndFaceList);
     EnumFontFamiliesA(hdc, nullptr, FontEnumProc, (LPARAM)g_hwndFaceList);
-    g_hwndCreate = CreateChild(hwnd, "button", "Create →", 0, CreateButtonRect(cx, cy), IDC_CREATE);
+    g_hwndCreate =
+        CreateChild(hwnd, "button", kCreateButtonText, 0, CreateButtonRect(cx, cy), IDC_CREATE);
 
     g_hFontList = MakePresetFont(&g_lfWork, 1);
     SendMessageA(g_hwndFaceList, WM_SETFONT, (WPARAM)g_hFontList, TRUE);
@@ -194,6 +197,11 @@ bool OnCommand(HWND hwnd, WORD id) {
     return false;
 }
 
+// The client object a screen reader asks for; 0 for any other request.
+LRESULT OnGetObject(HWND hwnd, WPARAM wParam, LPARAM lParam) {
+    return AnswerAccessibleRequest(hwnd, wParam, lParam, ReadMainWindow);
+}
+
 }  // namespace
 
 LRESULT CALLBACK MainWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -216,7 +224,13 @@ LRESULT CALLBACK MainWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) 
             info->ptMaxTrackSize.y = g_cyWindow;
         }
         break;
+    case WM_GETOBJECT:
+        if (LRESULT result = OnGetObject(hwnd, wParam, lParam))
+            return result;
+        break;
     case WM_DESTROY:
+        // Clients still holding the client object get errors from now on.
+        ReleaseAccessible(hwnd);
         PostQuitMessage(0);
         return 0;
     case WM_NCDESTROY:

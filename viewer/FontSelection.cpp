@@ -1,6 +1,7 @@
 // Choosing the font shown: a screen font or a font of the default printer.
 #include "ViewerDlg.h"
 
+#include "Accessible.h"
 #include "PrinterProfile.h"
 #include "ViewerTexts.h"
 #include "res/resource.h"
@@ -18,6 +19,7 @@ void CViewerDlg::OnScreenFont() {
     if (dlg.DoModal() == IDCANCEL)
         return;
 
+    const PaintedTable before = ReadablePanel();
     m_lfCurrent = m_lfScreen;
     HFONT hReplaced = m_hScreenFont;
     m_hScreenFont = ::CreateFontIndirectA(&m_lfScreen);
@@ -31,6 +33,7 @@ void CViewerDlg::OnScreenFont() {
     m_strSample = m_strSampleText;
     UpdateData(FALSE);
     InvalidateRect(nullptr, TRUE);
+    AnnounceTableChanges(m_hWnd, before, ReadablePanel());
 }
 
 void CViewerDlg::OnPrinterFont() {
@@ -51,6 +54,7 @@ void CViewerDlg::OnPrinterFont() {
     cf.rgbColors = RGB(0, 0, 0);
     cf.nFontType = PRINTER_FONTTYPE;
     if (AfxChooseFont(&cf)) {
+        const PaintedTable before = ReadablePanel();
         m_lfCurrent = m_lfPrinter;
         // An empty sample string, not a flag, marks a printer font as current
         // (IsPrinterFontCurrent); kept, as the box is read back only by
@@ -61,6 +65,7 @@ void CViewerDlg::OnPrinterFont() {
         m_strFaceName = m_lfCurrent.lfFaceName;
         UpdateData(FALSE);
         InvalidateRect(nullptr, TRUE);
+        AnnounceTableChanges(m_hWnd, before, ReadablePanel());
     }
     ::DeleteDC(hPrinterDC);
 }

@@ -1,5 +1,6 @@
 #include "ViewerDlg.h"
 
+#include "Accessible.h"
 #include "DialogLayout.h"
 #include "ViewerTexts.h"
 #include "res/resource.h"
@@ -19,6 +20,7 @@ BEGIN_MESSAGE_MAP(CViewerDlg, CDialog)
     ON_BN_CLICKED(IDC_CLOSE_BUTTON, OnCloseButton)
     ON_WM_CANCELMODE()
     ON_COMMAND(ID_TEST_PRINT, OnTestPrint)
+    ON_MESSAGE(WM_GETOBJECT, OnGetObject)
 END_MESSAGE_MAP()
 
 CViewerDlg::CViewerDlg(CWnd* pParent) : CDialog(IDD_FONTLOUPE_DIALOG, pParent) {
@@ -130,6 +132,8 @@ void CViewerDlg::OnCloseButton() {
 void CViewerDlg::OnAppExit() { OnCloseButton(); }
 
 void CViewerDlg::OnDestroy() {
+    // Clients still holding the panel's object get failures from now on.
+    ReleaseAccessible(m_hWnd);
     CWnd::OnDestroy();
     if (m_hScreenFont) {
         ::DeleteObject(m_hScreenFont);

@@ -3,6 +3,7 @@
 //   ViewerDlg.cpp      construction, DoDataExchange, OnInitDialog, OnSysCommand,
 //                      OnQueryDragIcon, OnCloseButton, OnAppExit, OnDestroy, OnCancelMode
 //   PanelPaint.cpp     OnPaint
+//   PanelAccess.cpp    OnGetObject, ReadablePanel, ReadPanel
 //   FontSelection.cpp  OnScreenFont, OnPrinterFont, IsPrinterFontCurrent
 //   DefaultPrinter.cpp GetDefaultPrinterDC, CreateDefaultPrinterDC
 //   SampleCode.cpp     OnSampleCodeApi, OnSampleCodeMfc, ShowSampleCode
@@ -10,6 +11,7 @@
 //   HelpAbout.cpp      OnHelpPage, OnAbout
 #pragma once
 
+#include "PaintedTable.h"
 #include "framework.h"
 
 class CViewerDlg : public CDialog {
@@ -26,6 +28,9 @@ protected:
 
     // A printer font is current exactly while m_strSample is empty.
     BOOL IsPrinterFontCurrent() const;
+
+    // The panel as a screen reader reads it now, from the items it paints.
+    PaintedTable ReadablePanel();
 
     char m_szPrinterName[128];
     LOGFONTA m_lfCurrent;
@@ -58,10 +63,13 @@ protected:
     afx_msg void OnCloseButton();
     afx_msg void OnCancelMode();
     afx_msg void OnTestPrint();
+    afx_msg LRESULT OnGetObject(WPARAM wParam, LPARAM lParam);
 
     DECLARE_MESSAGE_MAP()
 
 private:
     // Builds the sample code from a template beside the program and shows it.
     void ShowSampleCode(const char* fileName);
+    // The table source of the dialog's accessible client object.
+    static void ReadPanel(HWND hwnd, PaintedTable& table);
 };

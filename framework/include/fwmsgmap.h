@@ -19,6 +19,7 @@ enum AfxSig {
     AfxSig_vv,       // void f()
     AfxSig_vwl,      // void f(UINT, LPARAM)
     AfxSig_hv,       // HCURSOR f()
+    AfxSig_lwl,      // LRESULT f(WPARAM, LPARAM)
 };
 
 struct AFX_MSGMAP_ENTRY {
@@ -98,6 +99,12 @@ protected:                                               \
     {WM_SYSCOMMAND, 0, 0, AfxSig_vwl,                                                              \
      static_cast<AFX_PMSG>(reinterpret_cast<void (CWnd::*)()>(                                     \
          static_cast<void (CWnd::*)(UINT, LPARAM)>(&ThisClass::OnSysCommand)))},
+
+// ON_MESSAGE(message, OnSomething) for LRESULT OnSomething(WPARAM, LPARAM).
+#define ON_MESSAGE(message, memberFxn)                                                             \
+    {message, 0, 0, AfxSig_lwl,                                                                    \
+     static_cast<AFX_PMSG>(reinterpret_cast<void (CWnd::*)()>(                                     \
+         static_cast<LRESULT (CWnd::*)(WPARAM, LPARAM)>(&ThisClass::memberFxn)))},
 
 #define ON_WM_QUERYDRAGICON()                                                                      \
     {WM_QUERYDRAGICON, 0, 0, AfxSig_hv,                                                            \

@@ -176,6 +176,10 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
         *result =
             reinterpret_cast<LRESULT>((this->*reinterpret_cast<HCURSOR (CWnd::*)()>(wndFn))());
         break;
+    case AfxSig_lwl:
+        *result =
+            (this->*reinterpret_cast<LRESULT (CWnd::*)(WPARAM, LPARAM)>(wndFn))(wParam, lParam);
+        break;
     case AfxSig_end:
         return FALSE;
     }

@@ -1,14 +1,16 @@
 // The commands of the real Fontsmith.exe, run over and over with its GDI
 // objects counted from Wine's trace (run by gdi_count.py): after the warm-up,
 // each command frees every font and brush it makes and gives back every window
-// context it takes, each time, and leaves no window open; the panel and the
-// sample box are still right at the end.
+// context it takes, each time, and leaves no window open, and so does a screen
+// reader reading the whole window; the panel and the sample box are still
+// right at the end.
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
 #include "FontsmithDriver.h"
+#include "accessible.h"
 #include "gditrace.h"
 
 namespace {
@@ -21,6 +23,8 @@ const int kRounds = 4;  // even: the run ends on the record of the warm-up
 // font, and the first after the warm-up one not seen before.
 const char* const kHeights[2] = {"-20", "-21"};
 const int kAboutCommand = 102;
+// How often a screen reader reads every child of the main window in a round.
+const int kTreeReadings = 20;
 
 // One round of the commands, each charged to the ledger as a phase.
 void Round(Fontsmith& app, int round, testkit::GdiLedger& ledger) {
@@ -45,6 +49,13 @@ void Round(Fontsmith& app, int round, testkit::GdiLedger& ledger) {
 
     ASSERT_TRUE(testkit::OpenAndCloseDialog(app.main, kAboutCommand, "Fontloupe について", IDOK));
     ASSERT_TRUE(ledger.Charge("about box"));
+
+    // Each reading measures the painted texts anew.
+    for (int k = 0; k < kTreeReadings; ++k) {
+        testkit::AccessibleReader reader(app.main);
+        ASSERT_EQ(41u, reader.Children().size());
+    }
+    ASSERT_TRUE(ledger.Charge("screen reader"));
 }
 
 TEST(LongRun, EveryCommandFreesWhatItMakesAndClosesItsWindows) {

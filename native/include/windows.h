@@ -13,10 +13,19 @@ typedef unsigned int UINT;
 typedef char CHAR;
 typedef char TCHAR;
 typedef const char* LPCTSTR;
+// A window handle is only carried, never used, by the window-free logic.
+typedef struct HWND__* HWND;
 
 #define FALSE 0
 #define TRUE 1
 #define LF_FACESIZE 32
+
+struct RECT {
+    LONG left;
+    LONG top;
+    LONG right;
+    LONG bottom;
+};
 
 struct LOGFONTA {
     LONG lfHeight;

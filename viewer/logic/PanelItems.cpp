@@ -13,11 +13,31 @@ const int kRows = 7;
 const char kFaceNameLabel[] = "FaceName";
 const char kHint[] = "サンプル （Screen Font 選択時のみ）";
 
+// Where BuildPanelItems puts each kind of item.
+const size_t kCaptionItem = 0;
+const size_t kLeftLabelItems = 15;
+const size_t kLeftValueItems = 22;
+const size_t kRightLabelItems = 29;
+const size_t kRightValueItems = 36;
+const size_t kHintItem = 42;
+const size_t kItemCount = 43;
+
 // Every label is 15 characters, the name padded with blanks.
 std::string Label(const char* name) {
     std::string label = name;
     label.resize(15, ' ');
     return label;
+}
+
+// The label without its padding; no trail byte of a double-byte character is
+// a blank, so cutting blanks from the end splits none.
+std::string Unpadded(const std::string& label) {
+    const size_t end = label.find_last_not_of(' ');
+    return end == std::string::npos ? std::string() : label.substr(0, end + 1);
+}
+
+RECT RowRect(int left, int right, int top, int H) {
+    return {left, top, right, ToPixels(static_cast<long long>(top) + H)};
 }
 
 }  // namespace
@@ -49,4 +69,33 @@ std::vector<PanelItem> BuildPanelItems(const LOGFONTA& lf, const char* fontKind,
             {columnX(48), rowY(i), std::to_string(LogFontFieldValue(lf, right[i - 1]))});
     items.push_back({columnX(2), rowY(9), kHint});
     return items;
+}
+
+PaintedTable BuildPanelTable(const std::vector<PanelItem>& items, const std::vector<int>& widths,
+                             int H, const PanelControls& controls) {
+    PaintedTable table;
+    if (items.size() != kItemCount || widths.size() != kItemCount)
+        return table;
+    auto right = [&](size_t i) { return ToPixels(static_cast<long long>(items[i].x) + widths[i]); };
+    auto text = [&](size_t i) {
+        const PanelItem& item = items[i];
+        table.push_back({item.text, "", RowRect(item.x, right(i), item.y, H), nullptr});
+    };
+    auto field = [&](size_t label, size_t value) {
+        table.push_back({Unpadded(items[label].text), items[value].text,
+                         RowRect(items[label].x, right(value), items[label].y, H), nullptr});
+    };
+
+    text(kCaptionItem);
+    for (int row = 0; row < kRows; ++row) {
+        field(kLeftLabelItems + row, kLeftValueItems + row);
+        if (row + 1 < kRows)
+            field(kRightLabelItems + row, kRightValueItems + row);
+        else
+            table.push_back({kFaceNameLabel, "", controls.faceNameRect, controls.faceName});
+    }
+    text(kHintItem);
+    table.push_back({kHint, "", controls.sampleRect, controls.sample});
+    table.push_back({controls.closeText, "", controls.closeRect, controls.close});
+    return table;
 }

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "PaintedTable.h"
+
 // One text drawn by the panel: top-left corner in client pixels and its bytes.
 struct PanelItem {
     int x;
@@ -23,3 +25,25 @@ const size_t kFontKindSize = 100;
 // kFontKindSize bytes.
 std::vector<PanelItem> BuildPanelItems(const LOGFONTA& lf, const char* fontKind, int W, int H,
                                        int T);
+
+// The child controls that take places in the panel's reading order, with
+// their rectangles in client pixels; closeText is the button's text.
+struct PanelControls {
+    HWND faceName;
+    RECT faceNameRect;
+    HWND sample;
+    RECT sampleRect;
+    HWND close;
+    RECT closeRect;
+    std::string closeText;
+};
+
+// What a screen reader reads of the panel, from its 43 items and the width of
+// each as painted (widths[i] is items[i]'s): the caption, then row by row the
+// left field before the right one (the face-name box, named "FaceName", in
+// the last row), the hint, the sample box named by the hint, and Close. A
+// field's name is its label without the padding, its value the value text,
+// its rectangle from the label's left to the value's right, H pixels high, as
+// are the caption's and the hint's. Empty when the sizes do not match.
+PaintedTable BuildPanelTable(const std::vector<PanelItem>& items, const std::vector<int>& widths,
+                             int H, const PanelControls& controls);
