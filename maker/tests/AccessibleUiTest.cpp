@@ -198,8 +198,9 @@ TEST_F(Tree, NavigationAndHitTestFollowTheReadingOrder) {
         const testkit::AccessibleItem hit =
             reader.HitTest(POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2});
         EXPECT_EQ(Describe(expected[id - 1]), Describe(hit)) << id;
-        if (!hit.isObject)
+        if (!hit.isObject) {
             EXPECT_EQ(id, hit.childId);
+        }
     }
     const RECT client = testkit::ClientRectOnScreen(app->main);
     const testkit::AccessibleItem beside =

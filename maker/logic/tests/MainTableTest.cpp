@@ -88,7 +88,7 @@ TEST(MainTable, ReaderMeetsEachRowLeftToRight) {
             EXPECT_EQ(t.table.texts[item.label].y, t.table.texts[item.value].y);
             EXPECT_LT(t.table.texts[item.label].x, t.table.texts[item.value].x);
             const char* value = t.table.texts[item.value].text;
-            EXPECT_TRUE(value >= t.tm[0] && value < t.tm[kTextMetricEntryCount]);
+            EXPECT_TRUE(value >= t.tm[0] && value < t.tm[0] + sizeof t.tm);
         }
 }
 
