@@ -18,6 +18,33 @@ if [ -z "$(release_field 2 "${FL_WINE:-8}" 1)" ]; then
 fi
 # The root of the selected runtime, used when the host's Wine is another.
 wine_root() { printf '%s' "$BUILD/wine${FL_WINE:-8}-root"; }
+# root_current ROOT PACKAGES: whether ROOT was made with PACKAGES (one a line).
+root_current() { [ "$(cat "$1/.fonttools-packages" 2>/dev/null)" = "$2" ]; }
+# make_root ROOT RELEASE PACKAGES LOG [OPTION...]: makes ROOT anew with
+# mmdebstrap (given the OPTIONs), a root of Debian RELEASE holding PACKAGES,
+# and notes them in it for root_current.
+make_root() {
+  local root=$1 release=$2 packages=$3 log=$4
+  shift 4
+  rm -rf "$root" "$root.new" "$log"
+  mkdir -p "$(dirname "$root")"
+  logged "$log" mmdebstrap --variant=apt --include="$(paste -sd, <<<"$packages")" "$@" "$release" "$root.new"
+  printf '%s\n' "$packages" >"$root.new/.fonttools-packages"
+  mv "$root.new" "$root"
+}
+# install_missing LOG PACKAGE...: installs those of the packages that the host
+# lacks, with apt-get.
+install_missing() {
+  local log=$1 pkg missing=()
+  shift
+  for pkg in "$@"; do
+    dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed' || missing+=("$pkg")
+  done
+  [ ${#missing[@]} -gt 0 ] || return 0
+  say "Installing: ${missing[*]} (log: $log)"
+  DEBIAN_FRONTEND=noninteractive logged "$log" apt-get update
+  DEBIAN_FRONTEND=noninteractive logged "$log" apt-get install -y --no-install-recommends "${missing[@]}"
+}
 # The folder where the cups-pdf printer writes the user's jobs; the build's
 # printing tests take it from here (CUPS_PDF_DIR).
 export PDF_DIR=$HOME/PDF
