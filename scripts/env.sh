@@ -16,6 +16,9 @@ if [ -z "$(release_field 2 "${FL_WINE:-8}" 1)" ]; then
   echo "FL_WINE is 8 (or empty) or 10, not $FL_WINE" >&2
   exit 2
 fi
+# The release is built with the toolchain of this Debian release whatever the
+# host (scripts/package, docs/release.md): its packages are release-packages.txt.
+RELEASE_TOOLCHAIN=trixie
 # The root of the selected runtime, used when the host's Wine is another.
 wine_root() { printf '%s' "$BUILD/wine${FL_WINE:-8}-root"; }
 # root_current ROOT PACKAGES: whether ROOT was made with PACKAGES (one a line).
@@ -87,6 +90,31 @@ export CUPS_SERVER=$BUILD/cups.sock
 japanese_locale() { export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8; }
 
 say() { printf '%s\n' "$*" >&2; }
+# compare_buildinfo FILE LABEL FILE LABEL: names each key of two releases'
+# BUILDINFO whose value differs (a package's version, the commit...), and
+# gives the SHA-256 of each zip; false when the zips differ.
+compare_buildinfo() {
+  awk -v one="$2" -v two="$4" -v same=1 '
+    !(($1) in seen) { seen[$1] = 1; keys[++count] = $1 }
+    FILENAME == ARGV[1] { first[$1] = $2 }
+    FILENAME == ARGV[2] { second[$1] = $2 }
+    END {
+      for (i = 1; i <= count; i++) {
+        key = keys[i]
+        if (key ~ /\.zip$/) {
+          zips = zips sprintf("SHA-256 of %s\n  %-24s %s\n  %-24s %s\n", key, one, \
+            key in first ? first[key] : "(none)", two, key in second ? second[key] : "(none)")
+          same = same && first[key] == second[key]
+        } else if (first[key] != second[key]) {
+          printf "Differs: %s is %s (%s) but %s (%s)\n", key, \
+            key in first ? first[key] : "(none)", one, key in second ? second[key] : "(none)", two
+        }
+      }
+      printf "%s", zips
+      print same ? "The zips are the same." : "The zips differ."
+      exit !same
+    }' "$1" "$3" >&2
+}
 # The set-up's steps keep the output of the tools they run in logs in the
 # build tree. A script calls report_failures first: a command that fails then
 # names itself and its script.
