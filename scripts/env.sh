@@ -101,13 +101,13 @@ compare_buildinfo() {
     END {
       for (i = 1; i <= count; i++) {
         key = keys[i]
+        was = (key in first) ? first[key] : "(none)"
+        now = (key in second) ? second[key] : "(none)"
         if (key ~ /\.zip$/) {
-          zips = zips sprintf("SHA-256 of %s\n  %-24s %s\n  %-24s %s\n", key, one, \
-            key in first ? first[key] : "(none)", two, key in second ? second[key] : "(none)")
-          same = same && first[key] == second[key]
-        } else if (first[key] != second[key]) {
-          printf "Differs: %s is %s (%s) but %s (%s)\n", key, \
-            key in first ? first[key] : "(none)", one, key in second ? second[key] : "(none)", two
+          zips = zips sprintf("SHA-256 of %s\n  %-24s %s\n  %-24s %s\n", key, one, was, two, now)
+          same = same && was == now
+        } else if (was != now) {
+          printf "Differs: %s is %s (%s) but %s (%s)\n", key, was, one, now, two
         }
       }
       printf "%s", zips
