@@ -16,8 +16,38 @@ if [ -z "$(release_field 2 "${FL_WINE:-8}" 1)" ]; then
   echo "FL_WINE is 8 (or empty) or 10, not $FL_WINE" >&2
   exit 2
 fi
+# The release is built with the toolchain of this Debian release whatever the
+# host (scripts/package, docs/release.md): its packages are release-packages.txt.
+RELEASE_TOOLCHAIN=trixie
 # The root of the selected runtime, used when the host's Wine is another.
 wine_root() { printf '%s' "$BUILD/wine${FL_WINE:-8}-root"; }
+# root_current ROOT PACKAGES: whether ROOT was made with PACKAGES (one a line).
+root_current() { [ "$(cat "$1/.fonttools-packages" 2>/dev/null)" = "$2" ]; }
+# make_root ROOT RELEASE PACKAGES LOG [OPTION...]: makes ROOT anew with
+# mmdebstrap (given the OPTIONs), a root of Debian RELEASE holding PACKAGES,
+# and notes them in it for root_current.
+make_root() {
+  local root=$1 release=$2 packages=$3 log=$4
+  shift 4
+  rm -rf "$root" "$root.new" "$log"
+  mkdir -p "$(dirname "$root")"
+  logged "$log" mmdebstrap --variant=apt --include="$(paste -sd, <<<"$packages")" "$@" "$release" "$root.new"
+  printf '%s\n' "$packages" >"$root.new/.fonttools-packages"
+  mv "$root.new" "$root"
+}
+# install_missing LOG PACKAGE...: installs those of the packages that the host
+# lacks, with apt-get.
+install_missing() {
+  local log=$1 pkg missing=()
+  shift
+  for pkg in "$@"; do
+    dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed' || missing+=("$pkg")
+  done
+  [ ${#missing[@]} -gt 0 ] || return 0
+  say "Installing: ${missing[*]} (log: $log)"
+  DEBIAN_FRONTEND=noninteractive logged "$log" apt-get update
+  DEBIAN_FRONTEND=noninteractive logged "$log" apt-get install -y --no-install-recommends "${missing[@]}"
+}
 # The folder where the cups-pdf printer writes the user's jobs; the build's
 # printing tests take it from here (CUPS_PDF_DIR).
 export PDF_DIR=$HOME/PDF
@@ -60,6 +90,31 @@ export CUPS_SERVER=$BUILD/cups.sock
 japanese_locale() { export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8; }
 
 say() { printf '%s\n' "$*" >&2; }
+# compare_buildinfo FILE LABEL FILE LABEL: names each key of two releases'
+# BUILDINFO whose value differs (a package's version, the commit...), and
+# gives the SHA-256 of each zip; false when the zips differ.
+compare_buildinfo() {
+  awk -v one="$2" -v two="$4" -v same=1 '
+    !(($1) in seen) { seen[$1] = 1; keys[++count] = $1 }
+    FILENAME == ARGV[1] { first[$1] = $2 }
+    FILENAME == ARGV[2] { second[$1] = $2 }
+    END {
+      for (i = 1; i <= count; i++) {
+        key = keys[i]
+        was = (key in first) ? first[key] : "(none)"
+        now = (key in second) ? second[key] : "(none)"
+        if (key ~ /\.zip$/) {
+          zips = zips sprintf("SHA-256 of %s\n  %-24s %s\n  %-24s %s\n", key, one, was, two, now)
+          same = same && was == now
+        } else if (was != now) {
+          printf "Differs: %s is %s (%s) but %s (%s)\n", key, was, one, now, two
+        }
+      }
+      printf "%s", zips
+      print same ? "The zips are the same." : "The zips differ."
+      exit !same
+    }' "$1" "$3" >&2
+}
 # The set-up's steps keep the output of the tools they run in logs in the
 # build tree. A script calls report_failures first: a command that fails then
 # names itself and its script.
