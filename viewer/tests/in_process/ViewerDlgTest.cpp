@@ -186,17 +186,25 @@ std::string CaptionOf(const std::string& name) {
 }
 
 // Run by print_test.sh with a long-named printer: the caption the dialog holds,
-// and paints, is the name as far as it fits, whole characters, not a byte less.
+// paints and gives a screen reader is the name as far as it fits, whole
+// characters, not a byte less.
 TEST(LongPrinterName, CaptionHoldsTheNameAsFarAsItFits) {
     testkit::PrinterValueGuard restore;
     const char* longPrinter = fontloupe::UseLongPrinter();
     if (!longPrinter)
         GTEST_SKIP() << "run by print_test.sh";
     Probe probe;
-    RunDialog(probe, [](HWND main) {
+    RunDialog(probe, [longPrinter](HWND main) {
         LOGFONTA lf;
         EXPECT_TRUE(
             fontdialog::Choose(main, ID_PRINTER_FONT, {"IPAゴシック", "標準", 72, "日本語"}, &lf));
+        // A screen reader reads the same caption, converted from code page 932,
+        // and the printer font's values.
+        const auto children = testkit::AccessibleReader(main).Children();
+        ASSERT_EQ(children.size(), 18u);
+        EXPECT_EQ(children[0].name, CaptionOf(longPrinter));
+        EXPECT_EQ(children[1].name, "Height");
+        EXPECT_EQ(children[1].value, std::to_string(lf.lfHeight));
     });
     EXPECT_EQ(probe.m_szFontKind, CaptionOf(longPrinter));
 }
