@@ -114,8 +114,9 @@ TEST(PanelItems, ReadableTableFollowsTheItemsRowByRow) {
         widths.push_back(8 * static_cast<int>(item.text.size()));
     const HWND face = reinterpret_cast<HWND>(1), sample = reinterpret_cast<HWND>(2),
                close = reinterpret_cast<HWND>(3);
-    const PanelControls controls = {face,  {240, 128, 400, 144}, sample, {16, 180, 400, 260},
-                                    close, {420, 8, 500, 32},    "Close"};
+    const PanelControls controls = {face,   {240, 128, 400, 144}, "ＭＳ ゴシック",
+                                    sample, {16, 180, 400, 260},  "ABC",
+                                    close,  {420, 8, 500, 32},    "Close"};
     const PaintedTable table = BuildPanelTable(items, widths, 16, controls);
     ASSERT_EQ(table.size(), 18u);
 
@@ -137,9 +138,9 @@ TEST(PanelItems, ReadableTableFollowsTheItemsRowByRow) {
     expect(3, "Width", "8", {16, 48, 160, 64}, nullptr);
     expect(12, "PitchAndFamily", "49", {240, 112, 400, 128}, nullptr);
     expect(13, "Underline", "1", {16, 128, 160, 144}, nullptr);
-    expect(14, "FaceName", "", controls.faceNameRect, face);
+    expect(14, "FaceName", "ＭＳ ゴシック", controls.faceNameRect, face);
     expect(15, kHint, "", {16, 160, 16 + 8 * static_cast<int>(strlen(kHint)), 176}, nullptr);
-    expect(16, kHint, "", controls.sampleRect, sample);
+    expect(16, kHint, "ABC", controls.sampleRect, sample);
     expect(17, "Close", "", controls.closeRect, close);
 
     // Items and widths that do not belong together give nothing.
