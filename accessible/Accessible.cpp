@@ -636,7 +636,9 @@ LRESULT AnswerAccessibleRequest(HWND hwnd, WPARAM wParam, LPARAM lParam, TableSo
         return 0;
     auto found = FindClient(hwnd);
     if (found == g_clients.end()) {
-        // The object is served from this thread's apartment.
+        // Clients are served, and cut off at release, from the window thread's
+        // single-threaded apartment: entered here (S_FALSE when the thread is
+        // in one already), left again by ReleaseAccessible.
         const HRESULT hrInit = pOle->coInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
         g_clients.push_back(new ClientAccessible(hwnd, source, SUCCEEDED(hrInit)));
         found = g_clients.end() - 1;

@@ -118,8 +118,7 @@ TableChanges CompareTables(const PaintedTable& before, const PaintedTable& after
         const long id = static_cast<long>(i + 1);
         if (before[i].name != after[i].name)
             changes.names.push_back(id);
-        // A control's value is its own: it announces its changes itself.
-        if (!after[i].control && before[i].value != after[i].value)
+        if (before[i].value != after[i].value)
             changes.values.push_back(id);
     }
     return changes;

@@ -11,8 +11,9 @@
 
 // One readable thing: name and value in code page 932 bytes, its rectangle in
 // client pixels; control, when set, is the child control that takes this place
-// in the order: the entry's name then replaces the control's own, and its value
-// and other properties stay the control's (value is not used).
+// in the order: the entry's name then replaces the control's own, and its
+// value and other properties stay the control's (value then holds the
+// control's text as the table was read, only to notice that it changed).
 struct PaintedEntry {
     std::string name;
     std::string value;

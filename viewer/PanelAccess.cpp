@@ -43,12 +43,15 @@ PaintedTable CViewerDlg::ReadablePanel() {
     }
     ReleaseDC(pDC);
 
-    CString closeText;
+    CString faceNameText, sampleText, closeText;
+    m_editFaceName.GetWindowText(faceNameText);
+    m_editSample.GetWindowText(sampleText);
     m_btnClose.GetWindowText(closeText);
     const PanelControls controls = {
-        m_editFaceName.GetSafeHwnd(),   ClientRectOf(m_hWnd, m_editFaceName),
-        m_editSample.GetSafeHwnd(),     ClientRectOf(m_hWnd, m_editSample),
-        m_btnClose.GetSafeHwnd(),       ClientRectOf(m_hWnd, m_btnClose),
+        m_editFaceName.GetSafeHwnd(),       ClientRectOf(m_hWnd, m_editFaceName),
+        static_cast<LPCTSTR>(faceNameText), m_editSample.GetSafeHwnd(),
+        ClientRectOf(m_hWnd, m_editSample), static_cast<LPCTSTR>(sampleText),
+        m_btnClose.GetSafeHwnd(),           ClientRectOf(m_hWnd, m_btnClose),
         static_cast<LPCTSTR>(closeText)};
     return BuildPanelTable(items, widths, m_nLineHeight, controls);
 }

@@ -101,11 +101,11 @@ TEST(PaintedTable, ChangesNameTheChildrenWhoseTextsDiffer) {
     after[0].name = "☆ Printer Font ☆ PDF";
     after[1].value = "-20";
     after[3].value = "10";
-    // A control's value is its own, announced by the control.
+    // A control's text, as the table was read.
     after[4].value = "IPAゴシック";
     changes = CompareTables(before, after);
     EXPECT_EQ(changes.names, std::vector<long>({1}));
-    EXPECT_EQ(changes.values, std::vector<long>({2, 4}));
+    EXPECT_EQ(changes.values, std::vector<long>({2, 4, 5}));
     EXPECT_FALSE(changes.reordered);
 
     // Another set of children: one reorder, no single changes.

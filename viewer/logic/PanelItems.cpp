@@ -92,10 +92,11 @@ PaintedTable BuildPanelTable(const std::vector<PanelItem>& items, const std::vec
         if (row + 1 < kRows)
             field(kRightLabelItems + row, kRightValueItems + row);
         else
-            table.push_back({kFaceNameLabel, "", controls.faceNameRect, controls.faceName});
+            table.push_back(
+                {kFaceNameLabel, controls.faceNameText, controls.faceNameRect, controls.faceName});
     }
     text(kHintItem);
-    table.push_back({kHint, "", controls.sampleRect, controls.sample});
+    table.push_back({kHint, controls.sampleText, controls.sampleRect, controls.sample});
     table.push_back({controls.closeText, "", controls.closeRect, controls.close});
     return table;
 }

@@ -27,12 +27,14 @@ std::vector<PanelItem> BuildPanelItems(const LOGFONTA& lf, const char* fontKind,
                                        int T);
 
 // The child controls that take places in the panel's reading order, with
-// their rectangles in client pixels; closeText is the button's text.
+// their rectangles in client pixels and their texts.
 struct PanelControls {
     HWND faceName;
     RECT faceNameRect;
+    std::string faceNameText;
     HWND sample;
     RECT sampleRect;
+    std::string sampleText;
     HWND close;
     RECT closeRect;
     std::string closeText;
@@ -41,7 +43,8 @@ struct PanelControls {
 // What a screen reader reads of the panel, from its 43 items and the width of
 // each as painted (widths[i] is items[i]'s): the caption, then row by row the
 // left field before the right one (the face-name box, named "FaceName", in
-// the last row), the hint, the sample box named by the hint, and Close. A
+// the last row), the hint, the sample box named by the hint, and Close (the
+// boxes' texts as their values, to notice changes). A
 // field's name is its label without the padding, its value the value text,
 // its rectangle from the label's left to the value's right, H pixels high, as
 // are the caption's and the hint's. Empty when the sizes do not match.

@@ -103,3 +103,47 @@ TEST(PanelItems, GridNearTheIntLimitsIsHeldThere) {
         }
     }
 }
+
+// The readable table of the first test's panel, each text 8 pixels a byte
+// wide: reading order, unpadded names, values as painted, label-to-value
+// rectangles one line high, and the boxes in their places.
+TEST(PanelItems, ReadableTableFollowsTheItemsRowByRow) {
+    const auto items = BuildPanelItems(SampleFont(), kScreenKind, 8, 16, 16);
+    std::vector<int> widths;
+    for (const PanelItem& item : items)
+        widths.push_back(8 * static_cast<int>(item.text.size()));
+    const HWND face = reinterpret_cast<HWND>(1), sample = reinterpret_cast<HWND>(2),
+               close = reinterpret_cast<HWND>(3);
+    const PanelControls controls = {face,   {240, 128, 400, 144}, "ＭＳ ゴシック",
+                                    sample, {16, 180, 400, 260},  "ABC",
+                                    close,  {420, 8, 500, 32},    "Close"};
+    const PaintedTable table = BuildPanelTable(items, widths, 16, controls);
+    ASSERT_EQ(table.size(), 18u);
+
+    auto expect = [&](size_t i, const char* name, const std::string& value, const RECT& rect,
+                      HWND control) {
+        EXPECT_EQ(table[i].name, name) << i;
+        EXPECT_EQ(table[i].value, value) << i;
+        EXPECT_EQ(table[i].rect.left, rect.left) << i;
+        EXPECT_EQ(table[i].rect.top, rect.top) << i;
+        EXPECT_EQ(table[i].rect.right, rect.right) << i;
+        EXPECT_EQ(table[i].rect.bottom, rect.bottom) << i;
+        EXPECT_EQ(table[i].control, control) << i;
+    };
+    expect(0, kScreenKind, "", {16, 8, 16 + 8 * static_cast<int>(strlen(kScreenKind)), 24},
+           nullptr);
+    // Height: label at 16, value "-16" at 152, 3 bytes; StrikeOut: 240 to 384 + 8.
+    expect(1, "Height", "-16", {16, 32, 176, 48}, nullptr);
+    expect(2, "StrikeOut", "0", {240, 32, 392, 48}, nullptr);
+    expect(3, "Width", "8", {16, 48, 160, 64}, nullptr);
+    expect(12, "PitchAndFamily", "49", {240, 112, 400, 128}, nullptr);
+    expect(13, "Underline", "1", {16, 128, 160, 144}, nullptr);
+    expect(14, "FaceName", "ＭＳ ゴシック", controls.faceNameRect, face);
+    expect(15, kHint, "", {16, 160, 16 + 8 * static_cast<int>(strlen(kHint)), 176}, nullptr);
+    expect(16, kHint, "ABC", controls.sampleRect, sample);
+    expect(17, "Close", "", controls.closeRect, close);
+
+    // Items and widths that do not belong together give nothing.
+    widths.pop_back();
+    EXPECT_TRUE(BuildPanelTable(items, widths, 16, controls).empty());
+}

@@ -1,6 +1,7 @@
-// The common-dialog and shell libraries are bound at first use: the real
-// Fontloupe.exe starts without loading them, and when they cannot be loaded
-// the commands that need them fail quietly while the program goes on.
+// The common-dialog, shell and accessibility libraries are bound at first
+// use: the real Fontloupe.exe starts without loading them, and when they
+// cannot be loaded the commands that need them fail quietly while the program
+// goes on.
 #include <windows.h>
 
 #include <algorithm>
@@ -10,6 +11,7 @@
 #include "FontDialog.h"
 #include "Fontloupe.h"
 #include "ViewerTexts.h"
+#include "accessible.h"
 
 namespace {
 
@@ -35,6 +37,19 @@ std::vector<HWND> Sorted(std::vector<HWND> windows) {
 HWND OpenAboutBox(HWND main) {
     testkit::PostCommand(main, ID_APP_ABOUT);
     return testkit::WaitForWindow(testkit::ProcessOf(main), "#32770", "Fontloupe について");
+}
+
+// oleacc and oleaut32 wait for the first screen reader that asks.
+TEST(LateBindingUi, AccessibilityLibrariesWaitForTheFirstScreenReader) {
+    testkit::Program program;
+    HWND main = fontloupe::Start(program);
+    ASSERT_TRUE(main);
+    ASSERT_TRUE(testkit::ModuleLoaded(program.Pid(), "user32.dll"))
+        << "the module list cannot be read";
+    for (const char* library : {"oleacc.dll", "oleaut32.dll"})
+        EXPECT_FALSE(testkit::ModuleLoaded(program.Pid(), library)) << library;
+    EXPECT_EQ(testkit::AccessibleReader(main).ChildCount(), 18);
+    EXPECT_TRUE(testkit::ModuleLoaded(program.Pid(), "oleacc.dll"));
 }
 
 // With and without a default printer, a start and the about box load neither

@@ -1,14 +1,16 @@
-// Every command of the real Fontloupe.exe, run over and over with its GDI
-// objects counted from Wine's trace (run by gdi_count.py): after the warm-up,
-// each command frees every font, brush and printer context it makes and gives
-// back every window context it takes, each time, and leaves no window open;
-// the panel and the sample box are still right at the end.
+// Every command of the real Fontloupe.exe, and a screen reader reading the
+// main dialog's whole accessible tree, run over and over with its GDI objects
+// counted from Wine's trace (run by gdi_count.py): after the warm-up, each
+// command and each batch of reads frees every font, brush and printer context
+// it makes and gives back every window context it takes, each time, and leaves
+// no window open; the panel and the sample box are still right at the end.
 #include <set>
 #include <string>
 #include <vector>
 
 #include "FontDialog.h"
 #include "Fontloupe.h"
+#include "accessible.h"
 #include "gditrace.h"
 
 namespace {
@@ -24,6 +26,8 @@ const fontdialog::Choice kScreenFonts[2] = {{"IPAゴシック", "標準", 12},
 const fontdialog::Choice kPrinterFonts[2] = {{"IPAゴシック", "標準", 72, "日本語"},
                                              {"IPAゴシック", "太字", 48, "日本語"}};
 const char kJobsFolder[] = CUPS_PDF_DIR "\\";
+// Whole reads of the accessible tree per round; each measures every text.
+const int kTreeReads = 25;
 
 // File names of the jobs in the printer's folder, but for those in except.
 std::set<std::string> Jobs(const std::set<std::string>& except = {}) {
@@ -79,6 +83,9 @@ protected:
         }
         ASSERT_TRUE(testkit::OpenAndCloseDialog(main, ID_APP_ABOUT, "Fontloupe について", IDOK));
         ASSERT_TRUE(ledger.Charge("about box"));
+        for (int i = 0; i < kTreeReads; ++i)
+            ASSERT_EQ(testkit::AccessibleReader(main).Children().size(), 18u);
+        ASSERT_TRUE(ledger.Charge("screen reader"));
     }
 
     testkit::Program program;
