@@ -124,8 +124,9 @@ void ExpectAnnounced(const testkit::WinEventRecorder& events, HWND main,
                      const std::vector<long>& values, bool nameChange) {
     for (long id : values)
         EXPECT_TRUE(events.WaitFor({EVENT_OBJECT_VALUECHANGE, main, OBJID_CLIENT, id})) << id;
-    if (nameChange)
+    if (nameChange) {
         EXPECT_TRUE(events.WaitFor({EVENT_OBJECT_NAMECHANGE, main, OBJID_CLIENT, 1}));
+    }
     std::vector<long> seen;
     for (const testkit::WinEvent& event : events.Events())
         if (event.event == EVENT_OBJECT_VALUECHANGE && event.hwnd == main &&
