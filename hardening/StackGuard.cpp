@@ -16,7 +16,8 @@
 #include <cstdint>
 
 extern "C" {
-uintptr_t __stack_chk_guard;
+// Declared as libssp declares it.
+void* __stack_chk_guard;
 [[noreturn]] void __stack_chk_fail();
 [[noreturn]] void __chk_fail();
 }
@@ -52,7 +53,7 @@ __attribute__((constructor(101), no_stack_protector)) void SeedStackGuard() {
     seed = Mix(seed ^ (uintptr_t)&SeedStackGuard);
     // The lowest byte, the first in memory, is zero: a string copied over the
     // canary cannot write it back, and one read past a buffer stops there.
-    __stack_chk_guard = seed & ~(uint64_t)0xff;
+    __stack_chk_guard = (void*)(uintptr_t)(seed & ~(uint64_t)0xff);
 }
 
 // Writes the message to the standard error, where the process has one (a

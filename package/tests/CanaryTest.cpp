@@ -13,7 +13,7 @@
 #include <cstring>
 #include <string>
 
-extern "C" uintptr_t __stack_chk_guard;
+extern "C" void* __stack_chk_guard;
 
 namespace {
 
@@ -88,14 +88,15 @@ __attribute__((noipa)) void CheckedCopy(size_t count) {
 }
 
 TEST(StackCanary, IsSeededAnewInEveryProcess) {
+    const uint64_t own = (uintptr_t)__stack_chk_guard;
     const uint64_t first = CanaryOfAnotherProcess();
     const uint64_t second = CanaryOfAnotherProcess();
     EXPECT_NE(first, second);
-    EXPECT_NE(__stack_chk_guard, first);
-    EXPECT_NE(__stack_chk_guard, second);
-    EXPECT_NE(0u, __stack_chk_guard >> 8);
+    EXPECT_NE(own, first);
+    EXPECT_NE(own, second);
+    EXPECT_NE(0u, own >> 8);
     // The byte a string copied over the canary would end with.
-    EXPECT_EQ(0u, __stack_chk_guard & 0xff);
+    EXPECT_EQ(0u, own & 0xff);
 }
 
 TEST(StackCanary, EndsAProcessThatOverrunsABufferOnItsStack) {
@@ -123,7 +124,7 @@ TEST(StackCanary, EndsAProcessThatOverrunsABufferOnItsStack) {
 // process goes on.
 int main(int argc, char** argv) {
     if (argc == 2 && std::strcmp(argv[1], "canary") == 0) {
-        std::printf("%llx\n", (unsigned long long)__stack_chk_guard);
+        std::printf("%llx\n", (unsigned long long)(uintptr_t)__stack_chk_guard);
         return 0;
     }
     if (argc == 3 && (std::strcmp(argv[1], "fill") == 0 || std::strcmp(argv[1], "copy") == 0)) {
