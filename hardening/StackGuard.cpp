@@ -3,11 +3,11 @@
 // -fstack-protector-strong makes every function with a buffer on its stack
 // compare __stack_chk_guard with the copy it keeps below its return address,
 // and call __stack_chk_fail when they differ. libssp defines both and seeds
-// the canary with CryptGenRandom: a program linking it imports ADVAPI32, which
-// loads with a cryptographic provider at every start. This object, linked
-// before the libraries, defines them and __chk_fail, so libssp's object that
-// holds them is not linked; libssp's fortified calls (__memcpy_chk ...) stay
-// and report through __chk_fail here.
+// the canary with CryptGenRandom: a program linking it imports ADVAPI32 and
+// loads a cryptographic provider at every start. This object, linked before
+// the libraries, defines them and __chk_fail, so the object of libssp (or of
+// a newer MinGW-w64 runtime) that holds them is not linked; the fortified
+// calls (__memcpy_chk ...) stay and report through __chk_fail here.
 //
 // The canary is random per process as Windows' compilers make their cookie:
 // mixed from the performance counter, the system time, the process and thread
@@ -66,6 +66,7 @@ __attribute__((constructor(101), no_stack_protector)) void SeedStackGuard() {
     if (error != nullptr && error != INVALID_HANDLE_VALUE)
         WriteFile(error, message, length, &written, nullptr);
     TerminateProcess(GetCurrentProcess(), STATUS_STACK_BUFFER_OVERRUN);
+    // Not reached: ending its own process, TerminateProcess does not return.
     __builtin_trap();
 }
 
