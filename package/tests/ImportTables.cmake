@@ -3,7 +3,8 @@
 # has loaded anyway. Any other would be loaded at every start, even by a
 # program that never uses it: libssp's canary seeding would bring ADVAPI32
 # (hardening/ seeds it instead), and the libraries that only some commands need
-# are bound at their first use.
+# (the common dialogs, the shell, and oleacc, oleaut32 and ole32 for screen
+# readers) are bound at their first use.
 #   cmake -DOBJDUMP=objdump -DFOLDER=dir -P ImportTables.cmake
 set(expected GDI32.DLL KERNEL32.DLL MSVCRT.DLL USER32.DLL)
 foreach(program Fontloupe.exe Fontsmith.exe)

@@ -5,8 +5,6 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <cstddef>
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -169,65 +167,6 @@ std::string ManifestOf(const std::string& exe) {
                     SizeofResource(module, resource));
     FreeLibrary(module);
     return text;
-}
-
-// The names of the libraries a program's import table lists, read from the
-// file's headers; empty when the file is not a 64-bit program.
-std::set<std::string> ImportedLibraries(const std::string& exe) {
-    const std::string file = Contents(exe);
-    std::set<std::string> names;
-    auto at = [&](size_t offset, size_t size) {
-        return offset <= file.size() && size <= file.size() - offset ? file.data() + offset
-                                                                     : nullptr;
-    };
-    const auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(at(0, sizeof(IMAGE_DOS_HEADER)));
-    if (!dos)
-        return names;
-    const auto* nt =
-        reinterpret_cast<const IMAGE_NT_HEADERS64*>(at(dos->e_lfanew, sizeof(IMAGE_NT_HEADERS64)));
-    if (!nt || nt->OptionalHeader.Magic != IMAGE_NT_OPTIONAL_HDR64_MAGIC)
-        return names;
-    const auto* sections = reinterpret_cast<const IMAGE_SECTION_HEADER*>(
-        at(dos->e_lfanew + offsetof(IMAGE_NT_HEADERS64, OptionalHeader) +
-               nt->FileHeader.SizeOfOptionalHeader,
-           nt->FileHeader.NumberOfSections * sizeof(IMAGE_SECTION_HEADER)));
-    // The file offset of an address in the loaded image.
-    auto offsetOf = [&](DWORD rva) -> size_t {
-        for (WORD i = 0; sections && i < nt->FileHeader.NumberOfSections; ++i)
-            if (rva >= sections[i].VirtualAddress &&
-                rva < sections[i].VirtualAddress + sections[i].SizeOfRawData)
-                return rva - sections[i].VirtualAddress + sections[i].PointerToRawData;
-        return file.size();
-    };
-    const DWORD imports =
-        nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT].VirtualAddress;
-    for (size_t offset = offsetOf(imports);; offset += sizeof(IMAGE_IMPORT_DESCRIPTOR)) {
-        const auto* entry = reinterpret_cast<const IMAGE_IMPORT_DESCRIPTOR*>(
-            at(offset, sizeof(IMAGE_IMPORT_DESCRIPTOR)));
-        if (!entry || entry->Name == 0)
-            break;
-        const size_t name = offsetOf(entry->Name);
-        if (!at(name, 1))
-            break;
-        names.insert(
-            std::string(file.data() + name, strnlen(file.data() + name, file.size() - name)));
-    }
-    return names;
-}
-
-// Nothing is paid at start for what only some users need: the common dialogs,
-// the shell and the accessibility libraries (oleacc, oleaut32, ole32) are
-// bound when first needed, so the import tables list system libraries alone.
-TEST(Package, ProgramsImportOnlyTheBaseSystemLibraries) {
-    const std::set<std::string> allowed = {"ADVAPI32.dll", "GDI32.dll", "KERNEL32.dll",
-                                           "msvcrt.dll", "USER32.dll"};
-    for (const std::string& exe : {kFontloupe, kFontsmith}) {
-        SCOPED_TRACE(exe);
-        const std::set<std::string> imported = ImportedLibraries(exe);
-        EXPECT_TRUE(imported.count("KERNEL32.dll") && imported.count("USER32.dll"));
-        for (const std::string& library : imported)
-            EXPECT_TRUE(allowed.count(library)) << library;
-    }
 }
 
 TEST(Package, ProgramsCarryTheirVersionsAndAManifest) {
