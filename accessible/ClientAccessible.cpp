@@ -123,33 +123,19 @@ HRESULT ClientAccessible::get_accName(VARIANT child, BSTR* pName) {
     return ReturnText(title, pName);
 }
 
-HRESULT ClientAccessible::get_accRole(VARIANT child, VARIANT* pRole) {
-    if (!pRole)
+HRESULT ClientAccessible::NumberOf(const VARIANT& child, VARIANT* pNumber, NumberMethod method,
+                                   long selfNumber, long entryNumber) {
+    if (!pNumber)
         return E_INVALIDARG;
-    pRole->vt = VT_EMPTY;
+    pNumber->vt = VT_EMPTY;
     PaintedTable table;
     long id;
     const HRESULT hr = Resolve(child, table, id);
     if (FAILED(hr))
         return hr;
     if (id != kSelfId && table[id - 1].control)
-        return AskControl(table, id, &IAccessible::get_accRole, IdVariant(CHILDID_SELF), pRole);
-    *pRole = IdVariant(id == kSelfId ? ROLE_SYSTEM_CLIENT : ROLE_SYSTEM_STATICTEXT);
-    return S_OK;
-}
-
-HRESULT ClientAccessible::get_accState(VARIANT child, VARIANT* pState) {
-    if (!pState)
-        return E_INVALIDARG;
-    pState->vt = VT_EMPTY;
-    PaintedTable table;
-    long id;
-    const HRESULT hr = Resolve(child, table, id);
-    if (FAILED(hr))
-        return hr;
-    if (id != kSelfId && table[id - 1].control)
-        return AskControl(table, id, &IAccessible::get_accState, IdVariant(CHILDID_SELF), pState);
-    *pState = IdVariant(id == kSelfId ? 0 : STATE_SYSTEM_READONLY);
+        return AskControl(table, id, method, IdVariant(CHILDID_SELF), pNumber);
+    *pNumber = IdVariant(id == kSelfId ? selfNumber : entryNumber);
     return S_OK;
 }
 

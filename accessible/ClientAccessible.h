@@ -14,6 +14,8 @@ class ControlAccessible;
 
 // A text method of IAccessible, as the client object delegates it.
 typedef HRESULT (STDMETHODCALLTYPE IAccessible::*TextMethod)(VARIANT, BSTR*);
+// A number method of IAccessible (role, state), as the client object delegates it.
+typedef HRESULT (STDMETHODCALLTYPE IAccessible::*NumberMethod)(VARIANT, VARIANT*);
 
 // The client object of one window. The library holds one reference from the
 // first request until ReleaseAccessible; each client holds its own.
@@ -49,8 +51,13 @@ public:
     HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* pText) override {
         return TextOf(child, pText, nullptr, &IAccessible::get_accDescription);
     }
-    HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* pRole) override;
-    HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* pState) override;
+    HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* pRole) override {
+        return NumberOf(child, pRole, &IAccessible::get_accRole, ROLE_SYSTEM_CLIENT,
+                        ROLE_SYSTEM_STATICTEXT);
+    }
+    HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* pState) override {
+        return NumberOf(child, pState, &IAccessible::get_accState, 0, STATE_SYSTEM_READONLY);
+    }
     HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT child, BSTR* pText) override {
         return TextOf(child, pText, nullptr, &IAccessible::get_accHelp);
     }
@@ -93,6 +100,10 @@ private:
     // control's own answer to method; none for the client object.
     HRESULT TextOf(const VARIANT& child, BSTR* pText, std::string PaintedEntry::*field,
                    TextMethod method);
+    // A number of child: selfNumber for the client object, entryNumber for a
+    // painted entry, a control's own answer to method.
+    HRESULT NumberOf(const VARIANT& child, VARIANT* pNumber, NumberMethod method, long selfNumber,
+                     long entryNumber);
 
     HWND m_hwnd;
     TableSource m_source;

@@ -18,29 +18,28 @@ BOOL Overlap(long a0, long a1, long b0, long b1) { return a0 < b1 && b0 < a1; }
 // The distance from from to candidate going in direction, or -1 when
 // candidate does not lie wholly on that side within from's row or column.
 long long Distance(const RECT& from, const RECT& candidate, int direction) {
+    long long gap;
     switch (direction) {
     case kNavUp:
-        if (candidate.bottom > from.top ||
-            !Overlap(from.left, from.right, candidate.left, candidate.right))
-            return -1;
-        return static_cast<long long>(from.top) - candidate.bottom;
+        gap = static_cast<long long>(from.top) - candidate.bottom;
+        break;
     case kNavDown:
-        if (candidate.top < from.bottom ||
-            !Overlap(from.left, from.right, candidate.left, candidate.right))
-            return -1;
-        return static_cast<long long>(candidate.top) - from.bottom;
+        gap = static_cast<long long>(candidate.top) - from.bottom;
+        break;
     case kNavLeft:
-        if (candidate.right > from.left ||
-            !Overlap(from.top, from.bottom, candidate.top, candidate.bottom))
-            return -1;
-        return static_cast<long long>(from.left) - candidate.right;
+        gap = static_cast<long long>(from.left) - candidate.right;
+        break;
     case kNavRight:
-        if (candidate.left < from.right ||
-            !Overlap(from.top, from.bottom, candidate.top, candidate.bottom))
-            return -1;
-        return static_cast<long long>(candidate.left) - from.right;
+        gap = static_cast<long long>(candidate.left) - from.right;
+        break;
+    default:
+        return -1;
     }
-    return -1;
+    const BOOL bVertical = direction == kNavUp || direction == kNavDown;
+    const BOOL bInLine = bVertical
+                             ? Overlap(from.left, from.right, candidate.left, candidate.right)
+                             : Overlap(from.top, from.bottom, candidate.top, candidate.bottom);
+    return gap >= 0 && bInLine ? gap : -1;
 }
 
 }  // namespace

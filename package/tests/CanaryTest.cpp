@@ -100,21 +100,25 @@ TEST(StackCanary, IsSeededAnewInEveryProcess) {
 }
 
 TEST(StackCanary, EndsAProcessThatOverrunsABufferOnItsStack) {
-    const Outcome within = RunAgain("fill 16");
-    EXPECT_EQ(0u, within.exitCode);
-    EXPECT_EQ("returned\r\n", within.output);
-
-    const Outcome overrun = RunAgain("fill 48");
-    EXPECT_EQ((DWORD)STATUS_STACK_BUFFER_OVERRUN, overrun.exitCode);
-    EXPECT_EQ("*** stack smashing detected ***: terminated\n", overrun.output);
-
-    const Outcome checkedWithin = RunAgain("copy 16");
-    EXPECT_EQ(0u, checkedWithin.exitCode);
-    EXPECT_EQ("returned\r\n", checkedWithin.output);
-
-    const Outcome checked = RunAgain("copy 48");
-    EXPECT_EQ((DWORD)STATUS_STACK_BUFFER_OVERRUN, checked.exitCode);
-    EXPECT_EQ("*** buffer overflow detected ***: terminated\n", checked.output);
+    struct Case {
+        const char* command;
+        DWORD exitCode;
+        const char* output;
+    };
+    const Case cases[] = {
+        {"fill 16", 0, "returned\r\n"},
+        {"fill 48", (DWORD)STATUS_STACK_BUFFER_OVERRUN,
+         "*** stack smashing detected ***: terminated\n"},
+        {"copy 16", 0, "returned\r\n"},
+        {"copy 48", (DWORD)STATUS_STACK_BUFFER_OVERRUN,
+         "*** buffer overflow detected ***: terminated\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.command);
+        const Outcome outcome = RunAgain(c.command);
+        EXPECT_EQ(c.exitCode, outcome.exitCode);
+        EXPECT_EQ(c.output, outcome.output);
+    }
 }
 
 }  // namespace
